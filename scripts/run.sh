@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Trimvale and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake --preset default
+cmake --build --preset default
+# The program itself arrives with the windows; until then this only builds.
