@@ -3,7 +3,6 @@
 #pragma once
 
 #include <questionnaire/resultkind.h>
-
 #include <string_view>
 
 namespace content {

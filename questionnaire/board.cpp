@@ -1,16 +1,13 @@
-#include <questionnaire/board.h>
-
-#include <questionnaire/flags.h>
-
 #include <cassert>
+#include <questionnaire/board.h>
+#include <questionnaire/flags.h>
 #include <ranges>
 
 namespace questionnaire {
 
 Board::Board(Flags &flags)
     : m_flags(flags)
-{
-}
+{}
 
 void Board::optionClicked(const Option &option)
 {

@@ -1,7 +1,5 @@
 #include <questionnaire/memoryflags.h>
-
 #include <questionnaire/option.h>
-
 #include <utility>
 
 namespace questionnaire {

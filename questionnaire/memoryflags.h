@@ -3,10 +3,9 @@
 // other click toggles the tick and is reported to the click handler.
 #pragma once
 
-#include <questionnaire/flags.h>
-
 #include <array>
 #include <functional>
+#include <questionnaire/flags.h>
 
 namespace questionnaire {
 
@@ -15,7 +14,11 @@ class MemoryFlags final : public Flags
 public:
     // Whether a tick changed by setTicked is reported as a click, as the
     // platform's tick boxes do, or only clicks by the user are.
-    enum class Reports { EveryChange, UserClicksOnly };
+    enum class Reports
+    {
+        EveryChange,
+        UserClicksOnly
+    };
 
     using ClickHandler = std::function<void(const Option &)>;
 

@@ -1,8 +1,7 @@
-#include <questionnaire/option.h>
-
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <questionnaire/option.h>
 
 namespace questionnaire {
 

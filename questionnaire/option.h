@@ -8,7 +8,13 @@
 
 namespace questionnaire {
 
-enum class Group { Weight, Height, Age, Sex };
+enum class Group
+{
+    Weight,
+    Height,
+    Age,
+    Sex
+};
 
 struct Option
 {

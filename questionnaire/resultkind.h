@@ -7,7 +7,14 @@
 
 namespace questionnaire {
 
-enum class ResultKind { Form2, Form3, Form4, Form5, Form6 };
+enum class ResultKind
+{
+    Form2,
+    Form3,
+    Form4,
+    Form5,
+    Form6
+};
 
 inline constexpr std::array kResultKinds{ResultKind::Form2, ResultKind::Form3, ResultKind::Form4,
                                          ResultKind::Form5, ResultKind::Form6};

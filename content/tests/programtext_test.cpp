@@ -1,10 +1,8 @@
 // The program texts, character for character where it matters: lengths with
 // CR LF counted as two, the space-only and separator lines, the closing norm.
-#include <content/programtext.h>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <content/programtext.h>
+#include <gtest/gtest.h>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,8 +45,7 @@ void PrintTo(const ProgramCase &c, std::ostream *out)
 }
 
 class ProgramTextTest : public testing::TestWithParam<ProgramCase>
-{
-};
+{};
 
 TEST_P(ProgramTextTest, HasItsExactShape)
 {
@@ -88,19 +85,38 @@ TEST_P(ProgramTextTest, HasItsExactShape)
 
 INSTANTIATE_TEST_SUITE_P(
     Programs, ProgramTextTest,
-    testing::Values(
-        ProgramCase{"Form2", ResultKind::Form2, 732, 22,
-                    "Norm of loss of weight 500-1000g in a month.", 15,
-                    "_________________________________________", {{13, 2}, {14, 2}, {16, 2}, {21, 2}}},
-        ProgramCase{"Form3", ResultKind::Form3, 962, 28,
-                    "Norm of loss of weight 1000 - 1500g in month.", 18,
-                    "_______________________________________", {{17, 2}, {19, 2}, {27, 2}}},
-        ProgramCase{"Form5", ResultKind::Form5, 970, 26,
-                    "Norm of loss of weight 1500 - 2000g in a month.", 19,
-                    "  ________________________________________", {{20, 2}, {25, 3}}},
-        ProgramCase{"Form6", ResultKind::Form6, 922, 26,
-                    "Norm of loss of weight 2000-2200g in a month.", 20,
-                    "_________________________________________", {{19, 6}, {21, 4}}}),
+    testing::Values(ProgramCase{"Form2",
+                                ResultKind::Form2,
+                                732,
+                                22,
+                                "Norm of loss of weight 500-1000g in a month.",
+                                15,
+                                "_________________________________________",
+                                {{13, 2}, {14, 2}, {16, 2}, {21, 2}}},
+                    ProgramCase{"Form3",
+                                ResultKind::Form3,
+                                962,
+                                28,
+                                "Norm of loss of weight 1000 - 1500g in month.",
+                                18,
+                                "_______________________________________",
+                                {{17, 2}, {19, 2}, {27, 2}}},
+                    ProgramCase{"Form5",
+                                ResultKind::Form5,
+                                970,
+                                26,
+                                "Norm of loss of weight 1500 - 2000g in a month.",
+                                19,
+                                "  ________________________________________",
+                                {{20, 2}, {25, 3}}},
+                    ProgramCase{"Form6",
+                                ResultKind::Form6,
+                                922,
+                                26,
+                                "Norm of loss of weight 2000-2200g in a month.",
+                                20,
+                                "_________________________________________",
+                                {{19, 6}, {21, 4}}}),
     [](const testing::TestParamInfo<ProgramCase> &info) { return std::string(info.param.name); });
 
 TEST(ProgramText, LinesThatEndInASpaceKeepIt)

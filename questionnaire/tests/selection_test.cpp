@@ -2,16 +2,14 @@
 // questionnaire. Expectations come from the scoring rules stated as rules
 // (ten points a step, rising with weight, falling with height and age) and
 // from the table of result windows by total, not from the code's band table.
+#include <array>
+#include <gtest/gtest.h>
+#include <map>
+#include <optional>
 #include <questionnaire/board.h>
 #include <questionnaire/memoryflags.h>
 #include <questionnaire/option.h>
 #include <questionnaire/selection.h>
-
-#include <gtest/gtest.h>
-
-#include <array>
-#include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -136,8 +134,7 @@ void PrintTo(const Case &c, std::ostream *out)
 }
 
 class SelectProgramCase : public testing::TestWithParam<Case>
-{
-};
+{};
 
 TEST_P(SelectProgramCase, GivesTheResultWindowOfItsTotal)
 {
@@ -150,23 +147,21 @@ TEST_P(SelectProgramCase, GivesTheResultWindowOfItsTotal)
 
 INSTANTIATE_TEST_SUITE_P(
     NamedBoards, SelectProgramCase,
-    testing::Values(
-        Case{"FreshBoard", {}, 80, Form4},
-        Case{"OnlyFemale", {12}, 90, Form2},
-        Case{"HeaviestShortestYoungestFemale", {5, 13, 6, 12}, 160, Form6},
-        Case{"HeaviestShortestYoungestMale", {5, 13, 6, 11}, 150, Form6},
-        Case{"Weight90ShortYoungMale", {4, 13, 6, 11}, 140, Form3},
-        Case{"Weight90ShortYoungFemale", {4, 13, 6, 12}, 150, Form6},
-        Case{"Weight80Height165Age30Female", {3, 14, 7, 12}, 120, Form3},
-        Case{"Weight80Height165Age30Male", {3, 14, 7, 11}, 110, Form2},
-        Case{"MaleExactly100", {3, 15, 7, 11}, 100, Form4},
-        Case{"FemaleExactly80", {2, 16, 8, 12}, 80, Form4},
-        Case{"FemaleExactly100", {3, 15, 8, 12}, 100, Form2},
-        Case{"Female130", {4, 14, 7, 12}, 130, Form5},
-        Case{"Female140", {4, 13, 7, 12}, 140, Form5},
-        Case{"Male130", {4, 13, 7, 11}, 130, Form3},
-        Case{"AnswerUntickedStillCounts", {12, 12, 5, 5, 13}, 120, Form3},
-        Case{"GreyedClicksIgnored", {1, 5, 16, 13, 10, 6, 11, 12}, 40, Form4}),
+    testing::Values(Case{"FreshBoard", {}, 80, Form4}, Case{"OnlyFemale", {12}, 90, Form2},
+                    Case{"HeaviestShortestYoungestFemale", {5, 13, 6, 12}, 160, Form6},
+                    Case{"HeaviestShortestYoungestMale", {5, 13, 6, 11}, 150, Form6},
+                    Case{"Weight90ShortYoungMale", {4, 13, 6, 11}, 140, Form3},
+                    Case{"Weight90ShortYoungFemale", {4, 13, 6, 12}, 150, Form6},
+                    Case{"Weight80Height165Age30Female", {3, 14, 7, 12}, 120, Form3},
+                    Case{"Weight80Height165Age30Male", {3, 14, 7, 11}, 110, Form2},
+                    Case{"MaleExactly100", {3, 15, 7, 11}, 100, Form4},
+                    Case{"FemaleExactly80", {2, 16, 8, 12}, 80, Form4},
+                    Case{"FemaleExactly100", {3, 15, 8, 12}, 100, Form2},
+                    Case{"Female130", {4, 14, 7, 12}, 130, Form5},
+                    Case{"Female140", {4, 13, 7, 12}, 140, Form5},
+                    Case{"Male130", {4, 13, 7, 11}, 130, Form3},
+                    Case{"AnswerUntickedStillCounts", {12, 12, 5, 5, 13}, 120, Form3},
+                    Case{"GreyedClicksIgnored", {1, 5, 16, 13, 10, 6, 11, 12}, 40, Form4}),
     [](const testing::TestParamInfo<Case> &info) { return std::string(info.param.name); });
 
 } // namespace
