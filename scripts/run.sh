@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset default
 cmake --build --preset default
-# The program itself arrives with the windows; until then this only builds.
+exec build/default/app/trimvale

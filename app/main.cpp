@@ -1,0 +1,18 @@
+#include <QtGui/QIcon>
+#include <QtWidgets/QApplication>
+#include <windows/form.h>
+#include <windows/questionnairewindow.h>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Trimvale"));
+    QApplication::setApplicationVersion(QStringLiteral(TRIMVALE_VERSION_TEXT));
+    QApplication::setDesktopFileName(QStringLiteral(TRIMVALE_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trimvale.png")));
+    windows::initializeToolkit();
+
+    windows::QuestionnaireWindow questionnaire;
+    questionnaire.show();
+    return app.exec();
+}

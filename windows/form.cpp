@@ -1,0 +1,216 @@
+#include <QtGui/QScreen>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QStyle>
+#include <QtWidgets/QStyleFactory>
+#include <windows/fonts.h>
+#include <windows/form.h>
+#include <windows/line.h>
+#include <windows/tickbox.h>
+#include <windows/units.h>
+
+namespace windows {
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    // The texts are plain ASCII with CR LF line breaks; Qt breaks lines at LF alone.
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+// Buttons paint their own face in the background colour; other controls are
+// filled with it.
+enum class Fill
+{
+    Control,
+    ButtonFace
+};
+
+void applyColours(QWidget *widget, const Look &look, Fill fill)
+{
+    QPalette palette = widget->palette();
+    if (look.background) {
+        palette.setColor(widget->backgroundRole(), look.background->toQColor());
+        widget->setAutoFillBackground(fill == Fill::Control);
+    }
+    if (look.text) {
+        const QColor text = look.text->toQColor();
+        // Greyed controls keep the toolkit's grey text.
+        palette.setColor(QPalette::Active, QPalette::WindowText, text);
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
+        palette.setColor(QPalette::Active, QPalette::ButtonText, text);
+        palette.setColor(QPalette::Inactive, QPalette::ButtonText, text);
+    }
+    widget->setPalette(palette);
+}
+
+QWidget *createControl(const ControlDescription &control, QWidget *window)
+{
+    const QString text = toQString(control.text);
+    QWidget *widget = nullptr;
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(text, window);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(control.look.alignment == Alignment::Centre
+                                ? Qt::AlignHCenter | Qt::AlignTop
+                                : Qt::AlignLeft | Qt::AlignTop);
+        applyColours(label, control.look, Fill::Control);
+        widget = label;
+        break;
+    }
+    case ControlKind::TickBox: {
+        auto *box = new TickBox(text, window);
+        applyColours(box, control.look, Fill::Control);
+        widget = box;
+        break;
+    }
+    case ControlKind::PushButton: {
+        auto *button = new QPushButton(text, window);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        applyColours(button, control.look, Fill::ButtonFace);
+        widget = button;
+        break;
+    }
+    case ControlKind::Line: {
+        const auto &ends = std::get<Ends>(control.place);
+        auto *line = new Line(QPoint(twipsToPixels(ends.x1), twipsToPixels(ends.y1)),
+                              QPoint(twipsToPixels(ends.x2), twipsToPixels(ends.y2)), window);
+        applyColours(line, control.look, Fill::Control);
+        widget = line;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto *box = new QPlainTextEdit(window);
+        box->setPlainText(text);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, Colour(SystemColour::Window).toQColor());
+        palette.setColor(QPalette::Text, Colour(SystemColour::WindowText).toQColor());
+        box->setPalette(palette);
+        widget = box;
+        break;
+    }
+    }
+
+    widget->setObjectName(
+        QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
+    widget->setFont(toQFont(control.look.font));
+    if (const auto *rect = std::get_if<Rect>(&control.place))
+        widget->setGeometry(twipsToPixels(rect->left, rect->top, rect->width, rect->height));
+    return widget;
+}
+
+} // namespace
+
+void initializeToolkit()
+{
+    // Fusion draws buttons in their palette colour on every platform, as the
+    // windows' coloured buttons need.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    registerFontSubstitutes();
+    QApplication::setFont(toQFont(kDefaultFont));
+
+    QPalette palette = QApplication::style()->standardPalette();
+    const QColor grey = Colour(SystemColour::GrayText).toQColor();
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, grey);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
+    palette.setColor(QPalette::Disabled, QPalette::Text, grey);
+    QApplication::setPalette(palette);
+}
+
+void buildForm(QWidget *window, const FormDescription &description)
+{
+    window->setObjectName(QString::fromLatin1(description.name.data(),
+                                              static_cast<qsizetype>(description.name.size())));
+    window->setWindowTitle(toQString(description.caption));
+
+    const QSize client = twipsToPixels(QSize(description.clientWidth, description.clientHeight));
+    if (description.frame == Frame::Fixed) {
+        window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        window->setFixedSize(client);
+    } else {
+        window->setWindowFlags(Qt::Window);
+        window->resize(client);
+    }
+
+    if (description.background) {
+        QPalette palette = window->palette();
+        palette.setColor(QPalette::Window, description.background->toQColor());
+        window->setPalette(palette);
+        window->setAutoFillBackground(true);
+    }
+
+    for (const ControlDescription &control : description.controls)
+        createControl(control, window);
+
+    QWidget *previous = nullptr;
+    for (std::string_view name : description.tabOrder) {
+        auto *widget = window->findChild<QWidget *>(
+            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+            Qt::FindDirectChildrenOnly);
+        Q_ASSERT(widget);
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        else
+            widget->setFocus();
+        previous = widget;
+    }
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(available.x() + (available.width() - size.width()) / 2,
+                 available.y() + (available.height() - size.height()) / 2);
+}
+
+void showInFront(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+Form::Form(const FormDescription &description)
+    : m_description(description)
+{}
+
+Form::~Form()
+{
+    delete m_window;
+}
+
+QWidget *Form::show()
+{
+    if (!m_window) {
+        m_window = new QWidget;
+        m_window->setAttribute(Qt::WA_DeleteOnClose);
+        buildForm(m_window, m_description);
+        centreOnScreen(m_window);
+    }
+    showInFront(m_window);
+    return m_window;
+}
+
+QWidget *Form::window() const
+{
+    return m_window;
+}
+
+} // namespace windows

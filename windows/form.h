@@ -1,0 +1,48 @@
+// The forms toolkit the program is written against, over Qt Widgets: build a
+// window and its controls from a FormDescription, show a window modeless and
+// in front, and a Form that loads its window on demand and loses it when the
+// user closes it.
+#pragma once
+
+#include <QtCore/QPointer>
+#include <QtWidgets/QWidget>
+#include <windows/formdescription.h>
+
+namespace windows {
+
+// Sets up the application-wide look the windows are designed for: style,
+// default font, the faces that stand in for the platform's, greyed text.
+// Call once, after the QApplication exists.
+void initializeToolkit();
+
+// Gives `window` the caption, frame, size and colours of the description and
+// creates its controls, each with its control name as object name.
+void buildForm(QWidget *window, const FormDescription &description);
+
+// Moves a window that is not shown yet to the centre of its screen.
+void centreOnScreen(QWidget *window);
+
+// Shows a window modeless, restores it if minimized, brings it to the front and activates it.
+void showInFront(QWidget *window);
+
+// A window loaded on demand: show() builds it afresh from its description when
+// it is not loaded; the user's close destroys it.
+class Form
+{
+    Q_DISABLE_COPY_MOVE(Form)
+
+public:
+    explicit Form(const FormDescription &description);
+    ~Form();
+
+    QWidget *show();
+
+    // The loaded window, or nullptr.
+    QWidget *window() const;
+
+private:
+    const FormDescription &m_description;
+    QPointer<QWidget> m_window;
+};
+
+} // namespace windows

@@ -1,0 +1,48 @@
+// Form1, the questionnaire: sixteen tick boxes in four rows and two buttons.
+// It forwards every tick-box click and "Clear Forms" to the answer board and
+// turns "get individual program" into a result kind; the logic is the board's.
+#pragma once
+
+#include <QtWidgets/QWidget>
+#include <array>
+#include <questionnaire/board.h>
+#include <questionnaire/resultkind.h>
+#include <windows/tickboxflags.h>
+
+QT_BEGIN_NAMESPACE
+class QPushButton;
+QT_END_NAMESPACE
+
+namespace windows {
+
+class TickBox;
+
+class QuestionnaireWindow : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QuestionnaireWindow)
+
+public:
+    explicit QuestionnaireWindow(QWidget *parent = nullptr);
+    ~QuestionnaireWindow() override;
+
+    TickBox *tickBox(const questionnaire::Option &option) const;
+    const questionnaire::Board &board() const { return m_board; }
+
+signals:
+    // "get individual program" chose this kind of result window.
+    void programSelected(questionnaire::ResultKind kind);
+
+private slots:
+    void getIndividualProgram();
+    void clearForms();
+
+private:
+    void optionClicked(const questionnaire::Option &option);
+
+    std::array<TickBox *, 16> m_boxes{};
+    TickBoxFlags m_flags;
+    questionnaire::Board m_board;
+};
+
+} // namespace windows
