@@ -1,7 +1,8 @@
-#include <QtGui/QIcon>
-#include <QtWidgets/QApplication>
 #include <windows/form.h>
 #include <windows/questionnairewindow.h>
+
+#include <QtGui/QIcon>
+#include <QtWidgets/QApplication>
 
 int main(int argc, char *argv[])
 {

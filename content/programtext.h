@@ -3,6 +3,7 @@
 #pragma once
 
 #include <questionnaire/resultkind.h>
+
 #include <string_view>
 
 namespace content {

@@ -1,6 +1,7 @@
-#include <cassert>
 #include <questionnaire/board.h>
 #include <questionnaire/flags.h>
+
+#include <cassert>
 #include <ranges>
 
 namespace questionnaire {

@@ -1,5 +1,6 @@
 #include <questionnaire/memoryflags.h>
 #include <questionnaire/option.h>
+
 #include <utility>
 
 namespace questionnaire {

@@ -3,9 +3,10 @@
 // other click toggles the tick and is reported to the click handler.
 #pragma once
 
+#include <questionnaire/flags.h>
+
 #include <array>
 #include <functional>
-#include <questionnaire/flags.h>
 
 namespace questionnaire {
 

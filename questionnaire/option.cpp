@@ -1,7 +1,8 @@
+#include <questionnaire/option.h>
+
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <questionnaire/option.h>
 
 namespace questionnaire {
 

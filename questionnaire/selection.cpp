@@ -1,6 +1,7 @@
-#include <algorithm>
 #include <questionnaire/board.h>
 #include <questionnaire/selection.h>
+
+#include <algorithm>
 #include <span>
 
 namespace questionnaire {

@@ -1,8 +1,10 @@
-#include <QtGui/QFontDatabase>
-#include <algorithm>
-#include <array>
 #include <windows/fonts.h>
 #include <windows/units.h>
+
+#include <QtGui/QFontDatabase>
+
+#include <algorithm>
+#include <array>
 
 namespace windows {
 

@@ -4,8 +4,9 @@
 // controls as they were designed to.
 #pragma once
 
-#include <QtGui/QFont>
 #include <windows/formdescription.h>
+
+#include <QtGui/QFont>
 
 namespace windows {
 

@@ -1,3 +1,9 @@
+#include <windows/fonts.h>
+#include <windows/form.h>
+#include <windows/line.h>
+#include <windows/tickbox.h>
+#include <windows/units.h>
+
 #include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
@@ -5,11 +11,6 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QStyleFactory>
-#include <windows/fonts.h>
-#include <windows/form.h>
-#include <windows/line.h>
-#include <windows/tickbox.h>
-#include <windows/units.h>
 
 namespace windows {
 

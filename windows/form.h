@@ -4,9 +4,10 @@
 // user closes it.
 #pragma once
 
+#include <windows/formdescription.h>
+
 #include <QtCore/QPointer>
 #include <QtWidgets/QWidget>
-#include <windows/formdescription.h>
 
 namespace windows {
 

@@ -3,11 +3,12 @@
 // windows were designed from. Positions and sizes are in twips.
 #pragma once
 
+#include <windows/colour.h>
+
 #include <optional>
 #include <span>
 #include <string_view>
 #include <variant>
-#include <windows/colour.h>
 
 namespace windows {
 

@@ -1,6 +1,8 @@
-#include <QtGui/QPainter>
-#include <algorithm>
 #include <windows/line.h>
+
+#include <QtGui/QPainter>
+
+#include <algorithm>
 
 namespace windows {
 

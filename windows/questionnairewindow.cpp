@@ -1,10 +1,12 @@
-#include <QtWidgets/QPushButton>
-#include <questionnaire/option.h>
-#include <questionnaire/selection.h>
 #include <windows/form.h>
 #include <windows/questionnairelayout.h>
 #include <windows/questionnairewindow.h>
 #include <windows/tickbox.h>
+
+#include <questionnaire/option.h>
+#include <questionnaire/selection.h>
+
+#include <QtWidgets/QPushButton>
 
 namespace windows {
 

@@ -3,11 +3,14 @@
 // turns "get individual program" into a result kind; the logic is the board's.
 #pragma once
 
-#include <QtWidgets/QWidget>
-#include <array>
+#include <windows/tickboxflags.h>
+
 #include <questionnaire/board.h>
 #include <questionnaire/resultkind.h>
-#include <windows/tickboxflags.h>
+
+#include <QtWidgets/QWidget>
+
+#include <array>
 
 QT_BEGIN_NAMESPACE
 class QPushButton;

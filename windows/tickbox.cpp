@@ -1,7 +1,8 @@
+#include <windows/tickbox.h>
+
 #include <QtWidgets/QStyleOptionButton>
 #include <QtWidgets/QStyleOptionFocusRect>
 #include <QtWidgets/QStylePainter>
-#include <windows/tickbox.h>
 
 namespace windows {
 

@@ -1,6 +1,7 @@
-#include <questionnaire/option.h>
 #include <windows/tickbox.h>
 #include <windows/tickboxflags.h>
+
+#include <questionnaire/option.h>
 
 namespace windows {
 

@@ -1,8 +1,9 @@
 // The answer board's flag operations over the questionnaire window's tick boxes.
 #pragma once
 
-#include <array>
 #include <questionnaire/flags.h>
+
+#include <array>
 
 namespace windows {
 

@@ -1,8 +1,10 @@
 // The program texts, character for character where it matters: lengths with
 // CR LF counted as two, the space-only and separator lines, the closing norm.
-#include <algorithm>
 #include <content/programtext.h>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>

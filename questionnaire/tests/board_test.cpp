@@ -1,10 +1,12 @@
 // The click reaction, group answers and clearing, over in-memory flags that
 // either report every tick change as a click (as the platform's tick boxes do)
 // or only the user's clicks.
-#include <gtest/gtest.h>
 #include <questionnaire/board.h>
 #include <questionnaire/memoryflags.h>
 #include <questionnaire/option.h>
+
+#include <gtest/gtest.h>
+
 #include <random>
 #include <string>
 

@@ -2,14 +2,16 @@
 // questionnaire. Expectations come from the scoring rules stated as rules
 // (ten points a step, rising with weight, falling with height and age) and
 // from the table of result windows by total, not from the code's band table.
-#include <array>
-#include <gtest/gtest.h>
-#include <map>
-#include <optional>
 #include <questionnaire/board.h>
 #include <questionnaire/memoryflags.h>
 #include <questionnaire/option.h>
 #include <questionnaire/selection.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 

@@ -1,15 +1,16 @@
 // The questionnaire window as it is drawn: every control where the layout puts
 // it, with its caption, colours and font, and every caption readable within
 // its control in the faces that stand in for the Windows ones.
+#include <windows/form.h>
+#include <windows/line.h>
+#include <windows/questionnairewindow.h>
+#include <windows/tickbox.h>
+
 #include <QtGui/QFontInfo>
 #include <QtGui/QScreen>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
-#include <windows/form.h>
-#include <windows/line.h>
-#include <windows/questionnairewindow.h>
-#include <windows/tickbox.h>
 
 using windows::QuestionnaireWindow;
 using windows::TickBox;

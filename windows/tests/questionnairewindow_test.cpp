@@ -1,13 +1,16 @@
 // The questionnaire as a person uses it: mouse clicks and the space bar on the
 // tick boxes, the keyboard order, "Clear Forms" and "get individual program".
-#include <QtTest/QtTest>
-#include <QtWidgets/QApplication>
-#include <QtWidgets/QPushButton>
-#include <questionnaire/option.h>
-#include <random>
 #include <windows/form.h>
 #include <windows/questionnairewindow.h>
 #include <windows/tickbox.h>
+
+#include <questionnaire/option.h>
+
+#include <QtTest/QtTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QPushButton>
+
+#include <random>
 
 using questionnaire::Group;
 using questionnaire::ResultKind;
