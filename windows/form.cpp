@@ -49,6 +49,15 @@ void applyColours(QWidget *widget, const Look &look, Fill fill)
     widget->setPalette(palette);
 }
 
+bool fitsWithoutScrolling(const QPlainTextEdit *box, const QString &text)
+{
+    const int margin = static_cast<int>(box->document()->documentMargin());
+    const QRect area = box->contentsRect().adjusted(margin, margin, -margin, -margin);
+    const QRect needed = box->fontMetrics().boundingRect(
+        QRect(area.topLeft(), QSize(area.width(), QWIDGETSIZE_MAX)), Qt::TextWordWrap, text);
+    return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
 QWidget *createControl(const ControlDescription &control, QWidget *window)
 {
     const QString text = toQString(control.text);
@@ -89,13 +98,15 @@ QWidget *createControl(const ControlDescription &control, QWidget *window)
     }
     case ControlKind::TextBox: {
         auto *box = new QPlainTextEdit(window);
-        box->setPlainText(text);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // The narrow margins of a Windows edit control, which the texts were fitted to.
+        box->document()->setDocumentMargin(2);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, Colour(SystemColour::Window).toQColor());
-        palette.setColor(QPalette::Text, Colour(SystemColour::WindowText).toQColor());
+        if (control.look.background)
+            palette.setColor(QPalette::Base, control.look.background->toQColor());
+        if (control.look.text)
+            palette.setColor(QPalette::Text, control.look.text->toQColor());
         box->setPalette(palette);
         widget = box;
         break;
@@ -107,6 +118,14 @@ QWidget *createControl(const ControlDescription &control, QWidget *window)
     widget->setFont(toQFont(control.look.font));
     if (const auto *rect = std::get_if<Rect>(&control.place))
         widget->setGeometry(twipsToPixels(rect->left, rect->top, rect->width, rect->height));
+    // A text box lays its text out at once, so the text comes after the font and size.
+    if (auto *box = qobject_cast<QPlainTextEdit *>(widget)) {
+        box->setPlainText(text);
+        // The texts are written to fit their boxes without scroll bars. Should
+        // a font make one taller than its box, a scroll bar keeps its end readable.
+        box->setVerticalScrollBarPolicy(fitsWithoutScrolling(box, text) ? Qt::ScrollBarAlwaysOff
+                                                                        : Qt::ScrollBarAsNeeded);
+    }
     return widget;
 }
 
@@ -199,6 +218,10 @@ Form::~Form()
 
 QWidget *Form::show()
 {
+    // A window the user has closed is hidden and waits for its deferred
+    // deletion; it is not shown again.
+    if (m_window && !m_window->isVisible())
+        m_window = nullptr;
     if (!m_window) {
         m_window = new QWidget;
         m_window->setAttribute(Qt::WA_DeleteOnClose);
@@ -211,7 +234,7 @@ QWidget *Form::show()
 
 QWidget *Form::window() const
 {
-    return m_window;
+    return m_window && m_window->isVisible() ? m_window.data() : nullptr;
 }
 
 } // namespace windows

@@ -38,7 +38,7 @@ public:
 
     QWidget *show();
 
-    // The loaded window, or nullptr.
+    // The open window, or nullptr.
     QWidget *window() const;
 
 private:

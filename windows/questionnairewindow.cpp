@@ -59,7 +59,9 @@ void QuestionnaireWindow::optionClicked(const questionnaire::Option &option)
 
 void QuestionnaireWindow::getIndividualProgram()
 {
-    emit programSelected(questionnaire::selectProgram(m_board));
+    const questionnaire::ResultKind kind = questionnaire::selectProgram(m_board);
+    m_results.show(kind);
+    emit programSelected(kind);
 }
 
 void QuestionnaireWindow::clearForms()

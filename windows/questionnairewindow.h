@@ -1,8 +1,10 @@
 // Form1, the questionnaire: sixteen tick boxes in four rows and two buttons.
 // It forwards every tick-box click and "Clear Forms" to the answer board and
-// turns "get individual program" into a result kind; the logic is the board's.
+// opens the result window that "get individual program" selects; the logic is
+// the board's.
 #pragma once
 
+#include <windows/resultwindows.h>
 #include <windows/tickboxflags.h>
 
 #include <questionnaire/board.h>
@@ -31,6 +33,7 @@ public:
 
     TickBox *tickBox(const questionnaire::Option &option) const;
     const questionnaire::Board &board() const { return m_board; }
+    const ResultWindows &resultWindows() const { return m_results; }
 
 signals:
     // "get individual program" chose this kind of result window.
@@ -46,6 +49,7 @@ private:
     std::array<TickBox *, 16> m_boxes{};
     TickBoxFlags m_flags;
     questionnaire::Board m_board;
+    ResultWindows m_results;
 };
 
 } // namespace windows

@@ -1,0 +1,120 @@
+// The toolkit layer on its own: a window built from a description, a text box
+// that scrolls only when its text cannot fit, and a Form's load-on-show and
+// destroy-on-close.
+#include <windows/form.h>
+#include <windows/tickbox.h>
+
+#include <QtGui/QTextBlock>
+#include <QtTest/QtTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QScrollBar>
+
+using namespace windows;
+
+namespace {
+
+const std::string kLongText = [] {
+    std::string text;
+    for (int line = 1; line <= 80; ++line)
+        text += "Line " + std::to_string(line) + "\r\n";
+    return text;
+}();
+
+const ControlDescription kShortControls[] = {
+    {"Text1", ControlKind::TextBox, "One line\r\nand another\r\n", Rect{150, 150, 3000, 1500}, {}},
+    {"Check1", ControlKind::TickBox, "Tick", Rect{150, 1800, 1500, 300}, {}},
+};
+const ControlDescription kLongControls[] = {
+    {"Text1", ControlKind::TextBox, kLongText, Rect{150, 150, 3000, 1500}, {}},
+};
+const FormDescription kShortForm{"FormA",  "Short",        4500,          3000,
+                                 0xFFFFFF, Frame::Sizable, kShortControls};
+const FormDescription kLongForm{"FormB", "Long", 4500, 3000, {}, Frame::Fixed, kLongControls};
+
+} // namespace
+
+class FormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initializeToolkit(); }
+    void textBoxScrollsOnlyWhenItsTextCannotFit();
+    void formLoadsOnShowAndUnloadsOnClose();
+    void tickBoxRaisesClickEventOnEveryChange();
+};
+
+void FormTest::textBoxScrollsOnlyWhenItsTextCannotFit()
+{
+    QWidget shortWindow;
+    buildForm(&shortWindow, kShortForm);
+    auto *shortBox = shortWindow.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    QVERIFY(shortBox);
+    QCOMPARE(shortBox->toPlainText(), QStringLiteral("One line\nand another\n"));
+    QCOMPARE(shortBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    QWidget longWindow;
+    buildForm(&longWindow, kLongForm);
+    longWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&longWindow));
+    auto *longBox = longWindow.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    QCOMPARE(longBox->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QTRY_VERIFY(longBox->verticalScrollBar()->isVisible());
+    // The last line can be scrolled into view.
+    longBox->moveCursor(QTextCursor::End);
+    longBox->ensureCursorVisible();
+    QTextCursor last(longBox->document()->findBlockByNumber(79));
+    QVERIFY(longBox->cursorRect(last).bottom() < longBox->viewport()->height());
+    QVERIFY(longBox->cursorRect(last).top() >= 0);
+}
+
+void FormTest::formLoadsOnShowAndUnloadsOnClose()
+{
+    Form form(kShortForm);
+    QCOMPARE(form.window(), nullptr);
+    QWidget *first = form.show();
+    QVERIFY(first);
+    QCOMPARE(form.window(), first);
+    QCOMPARE(first->objectName(), QStringLiteral("FormA"));
+    QCOMPARE(first->windowTitle(), QStringLiteral("Short"));
+    QCOMPARE(first->size(), QSize(300, 200));
+    QCOMPARE(form.show(), first);
+
+    QPointer<QWidget> closed = first;
+    first->close();
+    QCOMPARE(form.window(), nullptr);
+    QTRY_VERIFY(closed.isNull()); // destroyed, not just hidden
+
+    QWidget *second = form.show();
+    QVERIFY(second);
+    QVERIFY(second->isVisible());
+    // Built anew from the description: controls in their initial state.
+    auto *box = second->findChild<TickBox *>(QStringLiteral("Check1"));
+    QVERIFY(box);
+    QVERIFY(!box->isChecked());
+}
+
+void FormTest::tickBoxRaisesClickEventOnEveryChange()
+{
+    TickBox box(QStringLiteral("Tick"));
+    box.resize(100, 30);
+    QSignalSpy clicks(&box, &TickBox::clickEvent);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(95, 15)); // far right of the caption
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(box.isChecked());
+    QTest::keyClick(&box, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 2);
+    QVERIFY(!box.isChecked());
+    box.setChecked(true);
+    QCOMPARE(clicks.count(), 3);
+    box.setChecked(true);
+    QCOMPARE(clicks.count(), 3);
+    box.setEnabled(false);
+    QTest::mouseClick(&box, Qt::LeftButton);
+    QTest::keyClick(&box, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 3);
+}
+
+QTEST_MAIN(FormTest)
+#include "form_test.moc"
