@@ -2,7 +2,10 @@
 #include <windows/questionnairewindow.h>
 
 #include <QtGui/QIcon>
+#include <QtGui/QPixmap>
 #include <QtWidgets/QApplication>
+
+#include "icons/trimvale.xpm"
 
 int main(int argc, char *argv[])
 {
@@ -10,7 +13,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Trimvale"));
     QApplication::setApplicationVersion(QStringLiteral(TRIMVALE_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral(TRIMVALE_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trimvale.png")));
+    // Read from the compiled-in picture: no image plugin is loaded at start-up.
+    QApplication::setWindowIcon(QIcon(QPixmap(trimvale_xpm)));
     windows::initializeToolkit();
 
     windows::QuestionnaireWindow questionnaire;

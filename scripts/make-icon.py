@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws Trimvale's icon and writes it as the Windows icon (32 x 32, 16 colours)
-and as PNG files for Qt and the Linux desktop.
+"""Draws Trimvale's icon and writes it as the Windows icon (32 x 32, 16 colours),
+as an XPM array that the program compiles in for its windows, and as PNG files
+for the Linux desktop.
 
 The picture is kept here as text, one character a pixel, so that it can be
 read and changed in review; run this script again after changing it:
@@ -98,6 +99,21 @@ def png(image, scale):
             + chunk(b"IEND", b""))
 
 
+def xpm(image):
+    """The same picture as an XPM array, which Qt reads without any image plugin."""
+    symbols = {OLIVE: ".", MAGENTA: "M", RED: "R"}
+    lines = [f'"{SIZE} {SIZE} {len(symbols)} 1",']
+    for index, symbol in symbols.items():
+        r, g, b = PALETTE[index]
+        lines.append(f'"{symbol} c #{r:02X}{g:02X}{b:02X}",')
+    rows = ["".join(symbols[index] for index in row) for row in image]
+    lines += [f'"{row}",' for row in rows[:-1]] + [f'"{rows[-1]}"']
+    body = "\n".join(lines)
+    return ("/* XPM */\n"
+            "// Trimvale's window icon, written by scripts/make-icon.py.\n"
+            f"static const char *const trimvale_xpm[] = {{\n{body}\n}};\n")
+
+
 def main():
     out = Path(sys.argv[1] if len(sys.argv) > 1 else "app/icons")
     out.mkdir(parents=True, exist_ok=True)
@@ -105,6 +121,7 @@ def main():
     (out / "trimvale.ico").write_bytes(ico(image))
     (out / "trimvale-32.png").write_bytes(png(image, 1))
     (out / "trimvale-128.png").write_bytes(png(image, 4))
+    (out / "trimvale.xpm").write_text(xpm(image))
 
 
 if __name__ == "__main__":

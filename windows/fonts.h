@@ -1,7 +1,7 @@
 // Fonts of the window layouts as Qt fonts. The layouts name Windows faces;
-// where one is not installed, a face from Debian's font packages stands in,
-// set narrower where the original is narrower, so that captions fit their
-// controls as they were designed to.
+// on other systems a face from Debian's font packages stands in, set narrower
+// where the original is narrower, so that captions fit their controls as they
+// were designed to.
 #pragma once
 
 #include <windows/formdescription.h>
@@ -10,8 +10,8 @@
 
 namespace windows {
 
-// Registers the stand-ins for the faces that are missing. Call once, after
-// the application object exists and before the first window is built.
+// Registers the stand-ins as Qt font substitutes. Call once, after the
+// application object exists and before the first window is built.
 void registerFontSubstitutes();
 
 QFont toQFont(const Font &font);

@@ -1,9 +1,11 @@
 // The application icon: 32 x 32, sixteen standard colours, opaque, on olive,
-// with a magenta and red monogram; the Windows icon and the PNG the windows
-// and the desktop use are the same picture.
+// with a magenta and red monogram; the Windows icon, the picture the windows
+// carry and the PNGs of the desktop are the same picture.
 #include <QtGui/QImage>
 #include <QtGui/QImageReader>
 #include <QtTest/QtTest>
+
+#include "icons/trimvale.xpm"
 
 class IconTest : public QObject
 {
@@ -14,6 +16,7 @@ private slots:
     void pictures();
     void windowsIconHasOneEntryOfSixteenColours();
     void largerRenderingIsTheSamePicture();
+    void windowIconIsTheSamePicture();
 };
 
 namespace {
@@ -106,6 +109,12 @@ void IconTest::largerRenderingIsTheSamePicture()
     const QImage large = load(QStringLiteral(TRIMVALE_ICON_DIR "/trimvale-128.png"));
     QCOMPARE(large.size(), QSize(128, 128));
     QCOMPARE(large.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation), small);
+}
+
+void IconTest::windowIconIsTheSamePicture()
+{
+    const QImage window = QImage(trimvale_xpm).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(window, load(QStringLiteral(TRIMVALE_ICON_DIR "/trimvale-32.png")));
 }
 
 QTEST_GUILESS_MAIN(IconTest)
