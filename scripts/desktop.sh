@@ -2,11 +2,15 @@
 # manager on a free display. Source this file, then:
 #     start_desktop [WIDTHxHEIGHTxDEPTH]   exports DISPLAY
 #     wait_for SECONDS COMMAND...          runs COMMAND until it succeeds
-#     stop_desktop                          ends the window manager and the X server
+#     stop_desktop                          ends the window manager and the X server, and
+#                                           puts DISPLAY and XDG_RUNTIME_DIR back
 # Waits are bounded: a condition that does not come true in time fails.
 
 _desktop_dir=""
 _desktop_pids=()
+_desktop_saved_display=""
+_desktop_saved_runtime=""
+
 
 wait_for() {
     local seconds=$1
@@ -27,6 +31,8 @@ start_desktop() {
     Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$_desktop_dir/display" 2>"$_desktop_dir/xvfb.log" &
     _desktop_pids+=($!)
     wait_for 20 test -s "$_desktop_dir/display" || { cat "$_desktop_dir/xvfb.log" >&2; return 1; }
+    _desktop_saved_display=${DISPLAY-}
+    _desktop_saved_runtime=${XDG_RUNTIME_DIR-}
     export DISPLAY=":$(head -n 1 "$_desktop_dir/display")"
     export XDG_RUNTIME_DIR="$_desktop_dir/runtime"
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
@@ -46,4 +52,6 @@ stop_desktop() {
     _desktop_pids=()
     [[ -n "$_desktop_dir" ]] && rm -rf "$_desktop_dir"
     _desktop_dir=""
+    if [[ -n "$_desktop_saved_display" ]]; then export DISPLAY=$_desktop_saved_display; else unset DISPLAY; fi
+    if [[ -n "$_desktop_saved_runtime" ]]; then export XDG_RUNTIME_DIR=$_desktop_saved_runtime; else unset XDG_RUNTIME_DIR; fi
 }

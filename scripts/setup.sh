@@ -13,8 +13,10 @@ packages=(
     fontconfig fonts-liberation fonts-urw-base35
     # checks of the Windows resource, the desktop entry and the metainfo
     binutils-mingw-w64-i686 cpp desktop-file-utils appstream
-    # the Debian package and its checks
-    dpkg-dev file lintian
+    # the Debian package and its checks, the hardening check
+    dpkg-dev file lintian devscripts
+    # benchmarks
+    libbenchmark-dev heaptrack
     # a real X server with a window manager, for screenshots and desktop tests
     xvfb xauth openbox xdotool wmctrl xclip x11-utils imagemagick
 )

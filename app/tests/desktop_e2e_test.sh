@@ -8,19 +8,25 @@ program=$1
 source "$(dirname "$0")/../../scripts/desktop.sh"
 
 trimvale_pid=""
+log=$(mktemp)
 cleanup() {
     [[ -n "$trimvale_pid" ]] && kill "$trimvale_pid" 2>/dev/null || true
     stop_desktop
+    rm -f "$log"
 }
 trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [[ -s "$log" ]]; then
+        echo "--- what the program printed:" >&2
+        cat "$log" >&2
+    fi
     exit 1
 }
 
 start_program() {
-    "$program" 2>/dev/null &
+    "$program" 2>"$log" &
     trimvale_pid=$!
     questionnaire=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvane$' | head -n 1) ||
         fail "the questionnaire did not open"

@@ -1,0 +1,135 @@
+// How long the questionnaire takes to answer a person, on the offscreen
+// platform: each figure runs from the input event until the window has
+// processed it and repainted what changed. Set-up between repetitions, such
+// as clearing the board, is not timed.
+#include <windows/form.h>
+#include <windows/questionnairewindow.h>
+#include <windows/tickbox.h>
+
+#include <questionnaire/option.h>
+
+#include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QPushButton>
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<windows::QuestionnaireWindow> gWindow;
+
+windows::QuestionnaireWindow &questionnaire()
+{
+    if (!gWindow) {
+        gWindow = std::make_unique<windows::QuestionnaireWindow>();
+        gWindow->show();
+        if (!QTest::qWaitForWindowExposed(gWindow.get()))
+            std::abort();
+    }
+    return *gWindow;
+}
+
+QPushButton *button(const char *name)
+{
+    return questionnaire().findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+void clickBox(int number)
+{
+    QTest::mouseClick(questionnaire().tickBox(questionnaire::optionNumber(number)), Qt::LeftButton);
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+void closeResultWindows()
+{
+    for (auto kind : questionnaire::kResultKinds) {
+        if (QWidget *window = questionnaire().resultWindows().window(kind))
+            window->close();
+    }
+    settle();
+}
+
+void TickBoxClick(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        settle();
+        state.ResumeTiming();
+        clickBox(3); // greys the four other weight boxes
+        QApplication::processEvents();
+    }
+    if (questionnaire().tickBox(questionnaire::optionNumber(1))->isEnabled())
+        state.SkipWithError("the click did not grey its siblings");
+}
+
+void ClearFullBoard(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int number : {4, 14, 7, 12})
+            clickBox(number);
+        settle();
+        state.ResumeTiming();
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+}
+
+void GetProgramFirstTime(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        closeResultWindows();
+        state.ResumeTiming();
+        QTest::mouseClick(button("Command1"), Qt::LeftButton); // creates and shows a window
+        QApplication::processEvents();
+    }
+    closeResultWindows();
+}
+
+void GetProgramAgain(benchmark::State &state)
+{
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    settle();
+    for (auto _ : state) {
+        QTest::mouseClick(button("Command1"), Qt::LeftButton); // brings it to the front
+        QApplication::processEvents();
+    }
+    closeResultWindows();
+}
+
+} // namespace
+
+BENCHMARK(TickBoxClick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ClearFullBoard)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GetProgramFirstTime)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GetProgramAgain)->Unit(benchmark::kMicrosecond);
+
+// The offscreen platform cannot raise windows and says so on every show.
+void quietAboutRaise(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (!message.contains(QLatin1String("does not support raise()")))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int main(int argc, char *argv[])
+{
+    qInstallMessageHandler(quietAboutRaise);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    windows::initializeToolkit();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    gWindow.reset();
+    return 0;
+}

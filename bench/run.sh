@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs every benchmark and prints the medians: start-up on a real X server
+# against a one-label Qt window, the interaction timings on the offscreen
+# platform, and the heap of a thousand result windows opened and closed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake --preset bench >/dev/null
+cmake --build --preset bench
+build=$PWD/build/bench
+runs=${RUNS:-15}
+
+echo
+echo "== Start-up to the first painted frame, Xvfb with openbox, median of $runs alternating runs"
+source scripts/desktop.sh
+start_desktop 1280x800x24
+"$build/bench/startup_bench" "$build/bench/libfirst_frame_probe.so" "$runs" \
+    "$build/app/trimvale" "$build/bench/one_label"
+stop_desktop
+
+echo
+echo "== Interaction, offscreen platform, median of 9 repetitions"
+"$build/bench/interaction_bench" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
+    --benchmark_display_aggregates_only=true 2>/dev/null | grep -E '^(Benchmark|-|.*_median)'
+
+echo
+echo "== Heap while every result window is opened and closed, heaptrack"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for cycles in 100 1000; do
+    heaptrack -o "$work/churn$cycles" "$build/bench/window_churn" "$cycles" >/dev/null 2>&1
+    summary=$(heaptrack_print -f "$work"/churn$cycles.* 2>/dev/null)
+    peak=$(grep '^peak heap memory consumption' <<<"$summary" | cut -d: -f2)
+    leaked=$(grep '^total memory leaked' <<<"$summary" | cut -d: -f2)
+    echo "$cycles cycles of 5 windows: peak heap$peak, still allocated at exit$leaked"
+done
+"$build/bench/window_churn" 1000 | tail -n 1
