@@ -37,25 +37,25 @@ void clickBox(TickBox *box)
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 3, box->height() / 2));
 }
 
-// Numbers of the enabled boxes, in numeric order.
-QString enabledBoxes(const QuestionnaireWindow &w)
+// Numbers of the boxes for which `has` holds, in numeric order.
+template<typename Predicate> QString boxesThat(const QuestionnaireWindow &w, Predicate has)
 {
     QStringList numbers;
     for (int number = 1; number <= 16; ++number) {
-        if (box(w, number)->isEnabled())
+        if (has(*box(w, number)))
             numbers << QString::number(number);
     }
     return numbers.join(QLatin1Char(' '));
 }
 
+QString enabledBoxes(const QuestionnaireWindow &w)
+{
+    return boxesThat(w, [](const TickBox &b) { return b.isEnabled(); });
+}
+
 QString tickedBoxes(const QuestionnaireWindow &w)
 {
-    QStringList numbers;
-    for (int number = 1; number <= 16; ++number) {
-        if (box(w, number)->isChecked())
-            numbers << QString::number(number);
-    }
-    return numbers.join(QLatin1Char(' '));
+    return boxesThat(w, [](const TickBox &b) { return b.isChecked(); });
 }
 
 const QString kAllBoxes = QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16");
