@@ -1,4 +1,5 @@
 #include <windows/fonts.h>
+#include <windows/text.h>
 #include <windows/units.h>
 
 #include <algorithm>
@@ -33,11 +34,6 @@ const Substitute *substituteFor(std::string_view face)
 {
     const auto found = std::ranges::find(kSubstitutes, face, &Substitute::face);
     return found == std::end(kSubstitutes) ? nullptr : &*found;
-}
-
-QString toQString(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace

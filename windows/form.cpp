@@ -1,6 +1,7 @@
 #include <windows/fonts.h>
 #include <windows/form.h>
 #include <windows/line.h>
+#include <windows/text.h>
 #include <windows/tickbox.h>
 #include <windows/units.h>
 
@@ -15,13 +16,6 @@
 namespace windows {
 
 namespace {
-
-QString toQString(std::string_view text)
-{
-    // The texts are plain ASCII with CR LF line breaks; Qt breaks lines at LF alone.
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
-        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
 
 // Buttons paint their own face in the background colour; other controls are
 // filled with it.
@@ -60,7 +54,7 @@ bool fitsWithoutScrolling(const QPlainTextEdit *box, const QString &text)
 
 QWidget *createControl(const ControlDescription &control, QWidget *window)
 {
-    const QString text = toQString(control.text);
+    const QString text = toDisplayText(control.text);
     QWidget *widget = nullptr;
     switch (control.kind) {
     case ControlKind::Label: {
@@ -113,8 +107,7 @@ QWidget *createControl(const ControlDescription &control, QWidget *window)
     }
     }
 
-    widget->setObjectName(
-        QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
+    widget->setObjectName(toQString(control.name));
     widget->setFont(toQFont(control.look.font));
     if (const auto *rect = std::get_if<Rect>(&control.place))
         widget->setGeometry(twipsToPixels(rect->left, rect->top, rect->width, rect->height));
@@ -150,8 +143,7 @@ void initializeToolkit()
 
 void buildForm(QWidget *window, const FormDescription &description)
 {
-    window->setObjectName(QString::fromLatin1(description.name.data(),
-                                              static_cast<qsizetype>(description.name.size())));
+    window->setObjectName(toQString(description.name));
     window->setWindowTitle(toQString(description.caption));
 
     const QSize client = twipsToPixels(QSize(description.clientWidth, description.clientHeight));
@@ -176,9 +168,7 @@ void buildForm(QWidget *window, const FormDescription &description)
 
     QWidget *previous = nullptr;
     for (std::string_view name : description.tabOrder) {
-        auto *widget = window->findChild<QWidget *>(
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
-            Qt::FindDirectChildrenOnly);
+        auto *widget = window->findChild<QWidget *>(toQString(name), Qt::FindDirectChildrenOnly);
         Q_ASSERT(widget);
         if (previous)
             QWidget::setTabOrder(previous, widget);

@@ -1,6 +1,7 @@
 #include <windows/form.h>
 #include <windows/questionnairelayout.h>
 #include <windows/questionnairewindow.h>
+#include <windows/text.h>
 #include <windows/tickbox.h>
 
 #include <questionnaire/option.h>
@@ -18,8 +19,7 @@ std::array<TickBox *, 16> buildAndFindBoxes(QWidget *window)
     buildForm(window, questionnaireForm());
     std::array<TickBox *, 16> boxes{};
     for (const questionnaire::Option &option : questionnaire::options()) {
-        auto *box = window->findChild<TickBox *>(
-            QString::fromLatin1(option.name.data(), static_cast<qsizetype>(option.name.size())));
+        auto *box = window->findChild<TickBox *>(toQString(option.name));
         Q_ASSERT(box);
         boxes.at(static_cast<std::size_t>(option.number - 1)) = box;
     }

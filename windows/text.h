@@ -1,0 +1,22 @@
+// The program's texts are single-byte ANSI strings (plain ASCII in practice)
+// with CR LF line breaks; these turn them into Qt strings.
+#pragma once
+
+#include <QtCore/QString>
+
+#include <string_view>
+
+namespace windows {
+
+inline QString toQString(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Qt breaks lines at LF alone.
+inline QString toDisplayText(std::string_view text)
+{
+    return toQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+} // namespace windows
