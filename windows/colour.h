@@ -28,6 +28,8 @@ struct Colour
     unsigned rgb;
     SystemColour system;
 
+    // Implicit on purpose, so that the layout tables read 0xFFC0C0 or
+    // SystemColour::ThreeDLight as the layouts give them.
     constexpr Colour(unsigned rgbValue)
         : kind(Kind::Rgb)
         , rgb(rgbValue)
