@@ -1,5 +1,5 @@
-#include <windows/form.h>
-#include <windows/questionnairewindow.h>
+#include <windows/qt/form.h>
+#include <windows/qt/questionnairewindow.h>
 
 #include <QtGui/QIcon>
 #include <QtGui/QPixmap>

@@ -2,9 +2,9 @@
 // platform: each figure runs from the input event until the window has
 // processed it and repainted what changed. Set-up between repetitions, such
 // as clearing the board, is not timed.
-#include <windows/form.h>
-#include <windows/questionnairewindow.h>
-#include <windows/tickbox.h>
+#include <windows/qt/form.h>
+#include <windows/qt/questionnairewindow.h>
+#include <windows/qt/tickbox.h>
 
 #include <questionnaire/option.h>
 
@@ -51,7 +51,7 @@ void settle()
 void closeResultWindows()
 {
     for (auto kind : questionnaire::kResultKinds) {
-        if (QWidget *window = questionnaire().resultWindows().window(kind))
+        if (QWidget *window = questionnaire().resultWindow(kind))
             window->close();
     }
     settle();

@@ -3,8 +3,8 @@
 // when it is closed shows as growth.
 //
 //     window_churn [CYCLES]
-#include <windows/form.h>
-#include <windows/resultwindows.h>
+#include <windows/qt/form.h>
+#include <windows/qt/resultwindows.h>
 
 #include <QtWidgets/QApplication>
 
@@ -14,10 +14,10 @@
 
 namespace {
 
-void cycle(windows::ResultWindows &results)
+void cycle(windows::QtResultWindows &results)
 {
     for (auto kind : questionnaire::kResultKinds)
-        results.show(kind)->close();
+        results.showWindow(kind)->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
 }
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     windows::initializeToolkit();
-    windows::ResultWindows results;
+    windows::QtResultWindows results;
 
     for (int i = 0; i < 20; ++i) // fonts, styles and caches settle
         cycle(results);

@@ -2,8 +2,6 @@
 // named system colours of the platform the windows were designed for.
 #pragma once
 
-#include <QtGui/QColor>
-
 namespace windows {
 
 enum class SystemColour
@@ -40,8 +38,6 @@ struct Colour
         , rgb(0)
         , system(systemColour)
     {}
-
-    QColor toQColor() const;
 };
 
 } // namespace windows

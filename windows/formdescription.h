@@ -39,12 +39,19 @@ struct Ends
     int y2;
 };
 
+// Character sets of the faces, as Windows numbers them.
+inline constexpr int kAnsiCharset = 0;
+inline constexpr int kCyrillicCharset = 204;
+
 struct Font
 {
     std::string_view family;
     double points;
     bool bold = false;
     bool italic = false;
+    int charset = kAnsiCharset;
+
+    friend constexpr bool operator==(const Font &, const Font &) = default;
 };
 
 // The platform's default face, in which every control without a font of its own is drawn.

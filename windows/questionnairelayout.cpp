@@ -8,12 +8,15 @@ using enum ControlKind;
 
 constexpr Colour k3DLight = SystemColour::ThreeDLight;
 
-constexpr Look kBanner{0xFFC0C0, 0x800000, {"One Stroke Script LET", 24, true}, Alignment::Centre};
+constexpr Look kBanner{0xFFC0C0,
+                       0x800000,
+                       {"One Stroke Script LET", 24, true, false, kAnsiCharset},
+                       Alignment::Centre};
 constexpr Look kInstruction{
-    0xFFFF80, 0x0000FF, {"MS Sans Serif", 9.75, true, true}, Alignment::Centre};
-constexpr Look kHeading{k3DLight, 0x008000, {"MS Sans Serif", 9.75, true}};
+    0xFFFF80, 0x0000FF, {"MS Sans Serif", 9.75, true, true, kCyrillicCharset}, Alignment::Centre};
+constexpr Look kHeading{k3DLight, 0x008000, {"MS Sans Serif", 9.75, true, false, kCyrillicCharset}};
 constexpr Look kTickBox{SystemColour::InactiveCaptionText, {}};
-constexpr Look kGetProgram{0xFF80FF, {}, {"MS Sans Serif", 9.75, true}};
+constexpr Look kGetProgram{0xFF80FF, {}, {"MS Sans Serif", 9.75, true, false, kCyrillicCharset}};
 constexpr Look kClearForms{SystemColour::InfoBackground, {}};
 constexpr Look kLine{{}, SystemColour::WindowText};
 

@@ -12,7 +12,7 @@ using questionnaire::ResultKind;
 
 constexpr Colour kPink = 0xFFC0C0;
 constexpr Look kProgramText{SystemColour::Window, SystemColour::WindowText};
-constexpr Look kNotice{{}, 0x800080, {"MS Sans Serif", 18, true, true}};
+constexpr Look kNotice{{}, 0x800080, {"MS Sans Serif", 18, true, true, kCyrillicCharset}};
 constexpr std::string_view kTextFirst[] = {"Text1"};
 
 // Two spaces in the captions of Form2 and Form3, one in the others'.

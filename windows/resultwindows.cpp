@@ -3,24 +3,25 @@
 
 namespace windows {
 
-using questionnaire::ResultKind;
-
-ResultWindows::ResultWindows()
-    : m_forms{Form(resultForm(ResultKind::Form2)), Form(resultForm(ResultKind::Form3)),
-              Form(resultForm(ResultKind::Form4)), Form(resultForm(ResultKind::Form5)),
-              Form(resultForm(ResultKind::Form6))}
-{}
+ResultWindows::ResultWindows(const MakeForm &makeForm)
+{
+    for (questionnaire::ResultKind kind : questionnaire::kResultKinds)
+        m_forms.at(static_cast<std::size_t>(kind)) = makeForm(resultForm(kind));
+}
 
 ResultWindows::~ResultWindows() = default;
 
-QWidget *ResultWindows::show(ResultKind kind)
+void ResultWindows::show(questionnaire::ResultKind kind)
 {
-    return m_forms.at(static_cast<std::size_t>(kind)).show();
+    FormWindow &window = form(kind);
+    if (!window.isLoaded())
+        window.load();
+    window.showInFront();
 }
 
-QWidget *ResultWindows::window(ResultKind kind) const
+FormWindow &ResultWindows::form(questionnaire::ResultKind kind) const
 {
-    return m_forms.at(static_cast<std::size_t>(kind)).window();
+    return *m_forms.at(static_cast<std::size_t>(kind));
 }
 
 } // namespace windows

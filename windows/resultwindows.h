@@ -1,31 +1,36 @@
 // The result windows, one per result kind. show() is the one way a result
 // window opens: created on its first request, shown modeless and brought to
-// the front; a closed window is built afresh on the next request.
+// the front; a window the user closed is built afresh on the next request.
 #pragma once
 
-#include <windows/form.h>
+#include <windows/formdescription.h>
+#include <windows/formwindow.h>
 
 #include <questionnaire/resultkind.h>
 
 #include <array>
+#include <functional>
+#include <memory>
 
 namespace windows {
 
 class ResultWindows
 {
-    Q_DISABLE_COPY_MOVE(ResultWindows)
-
 public:
-    ResultWindows();
+    // Makes the toolkit's window for a description; called once per kind.
+    using MakeForm = std::function<std::unique_ptr<FormWindow>(const FormDescription &)>;
+
+    explicit ResultWindows(const MakeForm &makeForm);
+    ResultWindows(const ResultWindows &) = delete;
+    ResultWindows &operator=(const ResultWindows &) = delete;
     ~ResultWindows();
 
-    QWidget *show(questionnaire::ResultKind kind);
+    void show(questionnaire::ResultKind kind);
 
-    // The open window of a kind, or nullptr.
-    QWidget *window(questionnaire::ResultKind kind) const;
+    FormWindow &form(questionnaire::ResultKind kind) const;
 
 private:
-    std::array<Form, questionnaire::kResultKinds.size()> m_forms;
+    std::array<std::unique_ptr<FormWindow>, questionnaire::kResultKinds.size()> m_forms;
 };
 
 } // namespace windows

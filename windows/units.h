@@ -1,35 +1,24 @@
-// The windows are laid out in twips (1/1440 inch) and their fonts in points,
-// as designed for a 96 dpi screen. This is the one place where both become
-// Qt's device-independent pixels; Qt scales those for high-DPI screens.
+// The windows are laid out in twips (1/1440 inch) and their fonts in points.
+// This is the one place where both become pixels: at 96 dots per inch a pixel
+// is 15 twips, and on a denser screen 1440 / dpi twips.
 #pragma once
-
-#include <QtCore/QRect>
-#include <QtCore/QSize>
 
 namespace windows {
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kDesignDpi = 96;
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kTwipsPerPixel = kTwipsPerInch / kDesignDpi;
 
-constexpr int twipsToPixels(int twips)
+constexpr int twipsToPixels(int twips, int dpi = kDesignDpi)
 {
-    return twips / kTwipsPerPixel;
+    return twips * dpi / kTwipsPerInch;
 }
 
-constexpr QRect twipsToPixels(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-constexpr QSize twipsToPixels(QSize twips)
-{
-    return {twipsToPixels(twips.width()), twipsToPixels(twips.height())};
-}
-
-// The pixel height of a font of `points` on the 96 dpi design screen:
+// The pixel height of a font of `points`; on the 96 dpi design screen
 // 8.25 pt is 11 pixels, 9.75 pt 13, 18 pt 24, 24 pt 32.
-constexpr int pointsToPixels(double points)
+constexpr int pointsToPixels(double points, int dpi = kDesignDpi)
 {
-    return static_cast<int>(points * 96.0 / 72.0 + 0.5);
+    return static_cast<int>(points * dpi / 72.0 + 0.5);
 }
 
 } // namespace windows

@@ -1,5 +1,5 @@
-#include <windows/tickbox.h>
-#include <windows/tickboxflags.h>
+#include <windows/qt/tickbox.h>
+#include <windows/qt/tickboxflags.h>
 
 #include <questionnaire/option.h>
 

@@ -1,8 +1,8 @@
 // The questionnaire as a person uses it: mouse clicks and the space bar on the
 // tick boxes, the keyboard order, "Clear Forms" and "get individual program".
-#include <windows/form.h>
-#include <windows/questionnairewindow.h>
-#include <windows/tickbox.h>
+#include <windows/qt/form.h>
+#include <windows/qt/questionnairewindow.h>
+#include <windows/qt/tickbox.h>
 
 #include <questionnaire/option.h>
 

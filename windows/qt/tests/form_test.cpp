@@ -1,8 +1,8 @@
 // The toolkit layer on its own: a window built from a description, a text box
 // that scrolls only when its text cannot fit, and a Form's load-on-show and
 // destroy-on-close.
-#include <windows/form.h>
-#include <windows/tickbox.h>
+#include <windows/qt/form.h>
+#include <windows/qt/tickbox.h>
 
 #include <QtGui/QTextBlock>
 #include <QtTest/QtTest>

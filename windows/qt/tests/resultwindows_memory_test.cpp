@@ -1,8 +1,8 @@
 // Opening and closing the result windows leaves nothing behind: after the
 // toolkit's caches have settled, a thousand more windows opened and closed
 // keep the heap in use where it was.
-#include <windows/form.h>
-#include <windows/resultwindows.h>
+#include <windows/qt/form.h>
+#include <windows/qt/resultwindows.h>
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QApplication>
@@ -11,10 +11,10 @@
 
 namespace {
 
-void openAndCloseEach(windows::ResultWindows &results)
+void openAndCloseEach(windows::QtResultWindows &results)
 {
     for (auto kind : questionnaire::kResultKinds)
-        results.show(kind)->close();
+        results.showWindow(kind)->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
 }
@@ -48,7 +48,7 @@ void ResultWindowsMemoryTest::heapDoesNotGrow()
 #if defined(__SANITIZE_ADDRESS__)
     QSKIP("AddressSanitizer keeps freed memory in quarantine; it checks leaks itself");
 #endif
-    windows::ResultWindows results;
+    windows::QtResultWindows results;
     for (int i = 0; i < 300; ++i)
         openAndCloseEach(results);
     const auto before = static_cast<long long>(mallinfo2().uordblks);

@@ -1,11 +1,12 @@
 // Form1, the questionnaire: sixteen tick boxes in four rows and two buttons.
 // It forwards every tick-box click and "Clear Forms" to the answer board and
-// opens the result window that "get individual program" selects; the logic is
-// the board's.
+// opens the result window that "get individual program" selects; what each
+// does is shared with every toolkit (QuestionnaireActions).
 #pragma once
 
-#include <windows/resultwindows.h>
-#include <windows/tickboxflags.h>
+#include <windows/qt/resultwindows.h>
+#include <windows/qt/tickboxflags.h>
+#include <windows/questionnaireactions.h>
 
 #include <questionnaire/board.h>
 #include <questionnaire/resultkind.h>
@@ -32,8 +33,10 @@ public:
     ~QuestionnaireWindow() override;
 
     TickBox *tickBox(const questionnaire::Option &option) const;
-    const questionnaire::Board &board() const { return m_board; }
-    const ResultWindows &resultWindows() const { return m_results; }
+    const questionnaire::Board &board() const { return m_actions.board(); }
+
+    // The open result window of a kind, or nullptr.
+    QWidget *resultWindow(questionnaire::ResultKind kind) const;
 
 signals:
     // "get individual program" chose this kind of result window.
@@ -44,12 +47,10 @@ private slots:
     void clearForms();
 
 private:
-    void optionClicked(const questionnaire::Option &option);
-
     std::array<TickBox *, 16> m_boxes{};
     TickBoxFlags m_flags;
-    questionnaire::Board m_board;
-    ResultWindows m_results;
+    QtResultWindows m_results;
+    QuestionnaireActions m_actions;
 };
 
 } // namespace windows

@@ -2,9 +2,9 @@
 // with its whole text for each kind, one instance per kind brought to the
 // front, edits that last as long as the window, and the program ending with
 // its last window.
-#include <windows/form.h>
-#include <windows/questionnairewindow.h>
-#include <windows/tickbox.h>
+#include <windows/qt/form.h>
+#include <windows/qt/questionnairewindow.h>
+#include <windows/qt/tickbox.h>
 
 #include <content/programtext.h>
 #include <questionnaire/option.h>
@@ -59,7 +59,7 @@ int openWindowsNamed(const QString &name)
 void closeAllResultWindows(const QuestionnaireWindow &w)
 {
     for (ResultKind kind : questionnaire::kResultKinds) {
-        if (QWidget *window = w.resultWindows().window(kind))
+        if (QWidget *window = w.resultWindow(kind))
             window->close();
     }
 }
@@ -163,8 +163,8 @@ void ResultWindowsTest::programWindows()
     QFETCH(QRect, text);
     QFETCH(QString, norm);
 
-    windows::ResultWindows results;
-    QWidget *window = results.show(kind);
+    windows::QtResultWindows results;
+    QWidget *window = results.showWindow(kind);
     QVERIFY(QTest::qWaitForWindowActive(window));
     QCOMPARE(window->objectName(), QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(window->windowTitle(), caption);
@@ -208,8 +208,8 @@ void ResultWindowsTest::programWindows()
 
 void ResultWindowsTest::goodWeightNotice()
 {
-    windows::ResultWindows results;
-    QWidget *window = results.show(ResultKind::Form4);
+    windows::QtResultWindows results;
+    QWidget *window = results.showWindow(ResultKind::Form4);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->objectName(), QStringLiteral("Form4"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Youre personal program"));
@@ -235,7 +235,7 @@ void ResultWindowsTest::repeatedRequestBringsTheSameWindowToTheFront()
     w.show();
     answer(w, {12});
     press(w, "Command1");
-    QWidget *first = w.resultWindows().window(ResultKind::Form2);
+    QWidget *first = w.resultWindow(ResultKind::Form2);
     QVERIFY(first);
     QTRY_COMPARE(QApplication::activeWindow(), first);
 
@@ -244,7 +244,7 @@ void ResultWindowsTest::repeatedRequestBringsTheSameWindowToTheFront()
     QTRY_COMPARE(QApplication::activeWindow(), &w);
     first->showMinimized();
     press(w, "Command1");
-    QCOMPARE(w.resultWindows().window(ResultKind::Form2), first);
+    QCOMPARE(w.resultWindow(ResultKind::Form2), first);
     QCOMPARE(openWindowsNamed(QStringLiteral("Form2")), 1);
     QVERIFY(!first->isMinimized());
     QTRY_COMPARE(QApplication::activeWindow(), first);
@@ -257,20 +257,20 @@ void ResultWindowsTest::editsLastUntilTheWindowCloses()
     w.show();
     answer(w, {12});
     press(w, "Command1");
-    QWidget *window = w.resultWindows().window(ResultKind::Form2);
+    QWidget *window = w.resultWindow(ResultKind::Form2);
     QVERIFY(window);
     QTest::keyClicks(textBox(window), QStringLiteral("my notes "));
     const QString edited = textBox(window)->toPlainText();
     QVERIFY(edited.startsWith(QStringLiteral("my notes Eat period")));
 
     press(w, "Command1");
-    QCOMPARE(textBox(w.resultWindows().window(ResultKind::Form2))->toPlainText(), edited);
+    QCOMPARE(textBox(w.resultWindow(ResultKind::Form2))->toPlainText(), edited);
 
     // Closed and asked for again at once, before the old window is deleted.
     window->close();
-    QCOMPARE(w.resultWindows().window(ResultKind::Form2), nullptr);
+    QCOMPARE(w.resultWindow(ResultKind::Form2), nullptr);
     press(w, "Command1");
-    QWidget *fresh = w.resultWindows().window(ResultKind::Form2);
+    QWidget *fresh = w.resultWindow(ResultKind::Form2);
     QVERIFY(fresh);
     QCOMPARE(textBox(fresh)->toPlainText(), stored(ResultKind::Form2));
     QCOMPARE(openWindowsNamed(QStringLiteral("Form2")), 1);
@@ -289,11 +289,11 @@ void ResultWindowsTest::kindsOpenSideBySide()
     press(w, "Command1");
     press(w, "Command2");
     press(w, "Command1"); // fresh board: the notice
-    QVERIFY(w.resultWindows().window(ResultKind::Form2));
-    QVERIFY(w.resultWindows().window(ResultKind::Form6));
-    QVERIFY(w.resultWindows().window(ResultKind::Form4));
+    QVERIFY(w.resultWindow(ResultKind::Form2));
+    QVERIFY(w.resultWindow(ResultKind::Form6));
+    QVERIFY(w.resultWindow(ResultKind::Form4));
     QCOMPARE(QApplication::topLevelWidgets().size(), 4);
-    QTRY_COMPARE(QApplication::activeWindow(), w.resultWindows().window(ResultKind::Form4));
+    QTRY_COMPARE(QApplication::activeWindow(), w.resultWindow(ResultKind::Form4));
     closeAllResultWindows(w);
 }
 
@@ -302,7 +302,7 @@ void ResultWindowsTest::questionnaireStaysUsable()
     QuestionnaireWindow w;
     w.show();
     press(w, "Command1");
-    QWidget *notice = w.resultWindows().window(ResultKind::Form4);
+    QWidget *notice = w.resultWindow(ResultKind::Form4);
     QVERIFY(notice);
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(w.isEnabled());
@@ -327,7 +327,7 @@ void ResultWindowsTest::lastWindowClosedEndsTheProgram()
     w.show();
     answer(w, {12});
     press(w, "Command1");
-    QPointer<QWidget> program = w.resultWindows().window(ResultKind::Form2);
+    QPointer<QWidget> program = w.resultWindow(ResultKind::Form2);
     QVERIFY(program);
 
     QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);

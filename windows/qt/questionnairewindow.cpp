@@ -1,11 +1,10 @@
-#include <windows/form.h>
+#include <windows/qt/form.h>
+#include <windows/qt/questionnairewindow.h>
+#include <windows/qt/text.h>
+#include <windows/qt/tickbox.h>
 #include <windows/questionnairelayout.h>
-#include <windows/questionnairewindow.h>
-#include <windows/text.h>
-#include <windows/tickbox.h>
 
 #include <questionnaire/option.h>
-#include <questionnaire/selection.h>
 
 #include <QtWidgets/QPushButton>
 
@@ -32,11 +31,11 @@ QuestionnaireWindow::QuestionnaireWindow(QWidget *parent)
     : QWidget(parent)
     , m_boxes(buildAndFindBoxes(this))
     , m_flags(m_boxes)
-    , m_board(m_flags)
+    , m_actions(m_flags, m_results)
 {
     for (const questionnaire::Option &option : questionnaire::options()) {
         connect(tickBox(option), &TickBox::clickEvent, this,
-                [this, &option] { optionClicked(option); });
+                [this, &option] { m_actions.tickBoxClicked(option); });
     }
     connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
             &QuestionnaireWindow::getIndividualProgram);
@@ -52,21 +51,19 @@ TickBox *QuestionnaireWindow::tickBox(const questionnaire::Option &option) const
     return m_boxes.at(static_cast<std::size_t>(option.number - 1));
 }
 
-void QuestionnaireWindow::optionClicked(const questionnaire::Option &option)
+QWidget *QuestionnaireWindow::resultWindow(questionnaire::ResultKind kind) const
 {
-    m_board.optionClicked(option);
+    return m_results.window(kind);
 }
 
 void QuestionnaireWindow::getIndividualProgram()
 {
-    const questionnaire::ResultKind kind = questionnaire::selectProgram(m_board);
-    m_results.show(kind);
-    emit programSelected(kind);
+    emit programSelected(m_actions.getIndividualProgram());
 }
 
 void QuestionnaireWindow::clearForms()
 {
-    m_board.clearAnswers();
+    m_actions.clearForms();
 }
 
 } // namespace windows

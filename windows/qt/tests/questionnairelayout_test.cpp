@@ -1,10 +1,10 @@
 // The questionnaire window as it is drawn: every control where the layout puts
 // it, with its caption, colours and font, and every caption readable within
 // its control in the faces that stand in for the Windows ones.
-#include <windows/form.h>
-#include <windows/line.h>
-#include <windows/questionnairewindow.h>
-#include <windows/tickbox.h>
+#include <windows/qt/form.h>
+#include <windows/qt/line.h>
+#include <windows/qt/questionnairewindow.h>
+#include <windows/qt/tickbox.h>
 
 #include <QtGui/QFontInfo>
 #include <QtGui/QScreen>

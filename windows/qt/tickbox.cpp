@@ -1,4 +1,4 @@
-#include <windows/tickbox.h>
+#include <windows/qt/tickbox.h>
 
 #include <QtWidgets/QStyleOptionButton>
 #include <QtWidgets/QStyleOptionFocusRect>

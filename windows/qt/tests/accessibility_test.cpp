@@ -1,9 +1,9 @@
 // What assistive technology sees: every tick box and button with its caption
 // and its enabled and ticked state, every text with its text; and the whole
 // questionnaire used with the keyboard alone.
-#include <windows/form.h>
-#include <windows/questionnairewindow.h>
-#include <windows/tickbox.h>
+#include <windows/qt/form.h>
+#include <windows/qt/questionnairewindow.h>
+#include <windows/qt/tickbox.h>
 
 #include <content/programtext.h>
 #include <questionnaire/option.h>
@@ -102,8 +102,8 @@ void AccessibilityTest::resultWindowsExposeTheirText_data()
 void AccessibilityTest::resultWindowsExposeTheirText()
 {
     QFETCH(ResultKind, kind);
-    windows::ResultWindows results;
-    QWidget *window = results.show(kind);
+    windows::QtResultWindows results;
+    QWidget *window = results.showWindow(kind);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const std::string_view stored = content::programText(kind);
     const QString text = QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()))
@@ -145,7 +145,7 @@ void AccessibilityTest::keyboardAlone()
     key(Qt::Key_Space);
 
     // 20 + 40 + 20 + 10 = 90 for a man: the notice.
-    QWidget *notice = w.resultWindows().window(ResultKind::Form4);
+    QWidget *notice = w.resultWindow(ResultKind::Form4);
     QVERIFY(notice);
     QTRY_COMPARE(QApplication::activeWindow(), notice);
 

@@ -1,4 +1,4 @@
-#include <windows/line.h>
+#include <windows/qt/line.h>
 
 #include <QtGui/QPainter>
 

@@ -1,8 +1,9 @@
-#include <windows/fonts.h>
-#include <windows/form.h>
-#include <windows/line.h>
-#include <windows/text.h>
-#include <windows/tickbox.h>
+#include <windows/qt/colour.h>
+#include <windows/qt/fonts.h>
+#include <windows/qt/form.h>
+#include <windows/qt/line.h>
+#include <windows/qt/text.h>
+#include <windows/qt/tickbox.h>
 #include <windows/units.h>
 
 #include <QtGui/QScreen>
@@ -17,6 +18,17 @@ namespace windows {
 
 namespace {
 
+QRect twipsToPixels(const Rect &twips)
+{
+    return {windows::twipsToPixels(twips.left), windows::twipsToPixels(twips.top),
+            windows::twipsToPixels(twips.width), windows::twipsToPixels(twips.height)};
+}
+
+QPoint twipsToPixels(int x, int y)
+{
+    return {windows::twipsToPixels(x), windows::twipsToPixels(y)};
+}
+
 // Buttons paint their own face in the background colour; other controls are
 // filled with it.
 enum class Fill
@@ -29,11 +41,11 @@ void applyColours(QWidget *widget, const Look &look, Fill fill)
 {
     QPalette palette = widget->palette();
     if (look.background) {
-        palette.setColor(widget->backgroundRole(), look.background->toQColor());
+        palette.setColor(widget->backgroundRole(), toQColor(*look.background));
         widget->setAutoFillBackground(fill == Fill::Control);
     }
     if (look.text) {
-        const QColor text = look.text->toQColor();
+        const QColor text = toQColor(*look.text);
         // Greyed controls keep the toolkit's grey text.
         palette.setColor(QPalette::Active, QPalette::WindowText, text);
         palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
@@ -84,8 +96,8 @@ QWidget *createControl(const ControlDescription &control, QWidget *window)
     }
     case ControlKind::Line: {
         const auto &ends = std::get<Ends>(control.place);
-        auto *line = new Line(QPoint(twipsToPixels(ends.x1), twipsToPixels(ends.y1)),
-                              QPoint(twipsToPixels(ends.x2), twipsToPixels(ends.y2)), window);
+        auto *line =
+            new Line(twipsToPixels(ends.x1, ends.y1), twipsToPixels(ends.x2, ends.y2), window);
         applyColours(line, control.look, Fill::Control);
         widget = line;
         break;
@@ -98,9 +110,9 @@ QWidget *createControl(const ControlDescription &control, QWidget *window)
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         QPalette palette = box->palette();
         if (control.look.background)
-            palette.setColor(QPalette::Base, control.look.background->toQColor());
+            palette.setColor(QPalette::Base, toQColor(*control.look.background));
         if (control.look.text)
-            palette.setColor(QPalette::Text, control.look.text->toQColor());
+            palette.setColor(QPalette::Text, toQColor(*control.look.text));
         box->setPalette(palette);
         widget = box;
         break;
@@ -110,7 +122,7 @@ QWidget *createControl(const ControlDescription &control, QWidget *window)
     widget->setObjectName(toQString(control.name));
     widget->setFont(toQFont(control.look.font));
     if (const auto *rect = std::get_if<Rect>(&control.place))
-        widget->setGeometry(twipsToPixels(rect->left, rect->top, rect->width, rect->height));
+        widget->setGeometry(twipsToPixels(*rect));
     // A text box lays its text out at once, so the text comes after the font and size.
     if (auto *box = qobject_cast<QPlainTextEdit *>(widget)) {
         box->setPlainText(text);
@@ -134,7 +146,7 @@ void initializeToolkit()
     QApplication::setFont(toQFont(kDefaultFont));
 
     QPalette palette = QApplication::style()->standardPalette();
-    const QColor grey = Colour(SystemColour::GrayText).toQColor();
+    const QColor grey = toQColor(SystemColour::GrayText);
     palette.setColor(QPalette::Disabled, QPalette::WindowText, grey);
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
     palette.setColor(QPalette::Disabled, QPalette::Text, grey);
@@ -146,7 +158,8 @@ void buildForm(QWidget *window, const FormDescription &description)
     window->setObjectName(toQString(description.name));
     window->setWindowTitle(toQString(description.caption));
 
-    const QSize client = twipsToPixels(QSize(description.clientWidth, description.clientHeight));
+    const QSize client(twipsToPixels(description.clientWidth),
+                       twipsToPixels(description.clientHeight));
     if (description.frame == Frame::Fixed) {
         window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -158,7 +171,7 @@ void buildForm(QWidget *window, const FormDescription &description)
 
     if (description.background) {
         QPalette palette = window->palette();
-        palette.setColor(QPalette::Window, description.background->toQColor());
+        palette.setColor(QPalette::Window, toQColor(*description.background));
         window->setPalette(palette);
         window->setAutoFillBackground(true);
     }
@@ -206,25 +219,37 @@ Form::~Form()
     delete m_window;
 }
 
-QWidget *Form::show()
+bool Form::isLoaded() const
 {
     // A window the user has closed is hidden and waits for its deferred
-    // deletion; it is not shown again.
-    if (m_window && !m_window->isVisible())
-        m_window = nullptr;
-    if (!m_window) {
-        m_window = new QWidget;
-        m_window->setAttribute(Qt::WA_DeleteOnClose);
-        buildForm(m_window, m_description);
-        centreOnScreen(m_window);
-    }
-    showInFront(m_window);
+    // deletion; it does not count.
+    return m_window && m_window->isVisible();
+}
+
+void Form::load()
+{
+    m_window = new QWidget;
+    m_window->setAttribute(Qt::WA_DeleteOnClose);
+    buildForm(m_window, m_description);
+    centreOnScreen(m_window);
+}
+
+void Form::showInFront()
+{
+    windows::showInFront(m_window);
+}
+
+QWidget *Form::show()
+{
+    if (!isLoaded())
+        load();
+    showInFront();
     return m_window;
 }
 
 QWidget *Form::window() const
 {
-    return m_window && m_window->isVisible() ? m_window.data() : nullptr;
+    return isLoaded() ? m_window.data() : nullptr;
 }
 
 } // namespace windows

@@ -1,4 +1,4 @@
-#include <windows/colour.h>
+#include <windows/qt/colour.h>
 
 namespace windows {
 
@@ -29,11 +29,11 @@ QColor systemColour(SystemColour colour)
 
 } // namespace
 
-QColor Colour::toQColor() const
+QColor toQColor(const Colour &colour)
 {
-    if (kind == Kind::System)
-        return systemColour(system);
-    return QColor::fromRgb(static_cast<QRgb>(rgb));
+    if (colour.kind == Colour::Kind::System)
+        return systemColour(colour.system);
+    return QColor::fromRgb(static_cast<QRgb>(colour.rgb));
 }
 
 } // namespace windows

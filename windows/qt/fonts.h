@@ -1,5 +1,5 @@
 // Fonts of the window layouts as Qt fonts. The layouts name Windows faces;
-// on other systems a face from Debian's font packages stands in, set narrower
+// here a face from Debian's font packages stands in, set narrower
 // where the original is narrower, so that captions fit their controls as they
 // were designed to.
 #pragma once

@@ -3,9 +3,9 @@
 // windows - applied to the real windows and, step by step, to the plain logic
 // over in-memory flags. After every step the visible state must agree.
 // Replay a failure with TRIMVALE_SEED=<seed> set in the environment.
-#include <windows/form.h>
-#include <windows/questionnairewindow.h>
-#include <windows/tickbox.h>
+#include <windows/qt/form.h>
+#include <windows/qt/questionnairewindow.h>
+#include <windows/qt/tickbox.h>
 
 #include <questionnaire/board.h>
 #include <questionnaire/memoryflags.h>
@@ -89,7 +89,7 @@ void FlowModelTest::randomSessions()
             what = QStringLiteral("get program: %1").arg(questionnaire::formName(expected).data());
             QTest::mouseClick(getProgram, Qt::LeftButton);
             open.insert(expected);
-            QWidget *shown = w.resultWindows().window(expected);
+            QWidget *shown = w.resultWindow(expected);
             QVERIFY2(shown, qPrintable(what));
             QTRY_COMPARE(QApplication::activeWindow(), shown);
         } else if (!open.empty()) {
@@ -97,7 +97,7 @@ void FlowModelTest::randomSessions()
             std::advance(which,
                          std::uniform_int_distribution<std::size_t>(0, open.size() - 1)(random));
             what = QStringLiteral("close %1").arg(questionnaire::formName(*which).data());
-            w.resultWindows().window(*which)->close();
+            w.resultWindow(*which)->close();
             open.erase(which);
         }
 
@@ -108,7 +108,7 @@ void FlowModelTest::randomSessions()
             QVERIFY2(box->isEnabled() == flags.isEnabled(option), qPrintable(where));
         }
         for (ResultKind kind : questionnaire::kResultKinds) {
-            const bool isOpen = w.resultWindows().window(kind) != nullptr;
+            const bool isOpen = w.resultWindow(kind) != nullptr;
             QVERIFY2(isOpen == open.contains(kind), qPrintable(where));
         }
         // No stray windows: the questionnaire and one window per open kind.
@@ -118,7 +118,7 @@ void FlowModelTest::randomSessions()
         QVERIFY2(visible == 1 + static_cast<int>(open.size()), qPrintable(where));
     }
     for (ResultKind kind : open)
-        w.resultWindows().window(kind)->close();
+        w.resultWindow(kind)->close();
 }
 
 QTEST_MAIN(FlowModelTest)

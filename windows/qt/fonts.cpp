@@ -1,5 +1,5 @@
-#include <windows/fonts.h>
-#include <windows/text.h>
+#include <windows/qt/fonts.h>
+#include <windows/qt/text.h>
 #include <windows/units.h>
 
 #include <algorithm>
@@ -21,15 +21,6 @@ constexpr Substitute kSubstitutes[] = {
     {"One Stroke Script LET", "Z003", 100},
 };
 
-// The faces are Windows fonts: there they are used as they are; elsewhere the
-// stand-ins are asked for by name. Asking for a missing face and letting Qt
-// find its substitute costs about 6 ms of a 30 ms start-up.
-#ifdef Q_OS_WIN
-constexpr bool kFacesInstalled = true;
-#else
-constexpr bool kFacesInstalled = false;
-#endif
-
 const Substitute *substituteFor(std::string_view face)
 {
     const auto found = std::ranges::find(kSubstitutes, face, &Substitute::face);
@@ -48,7 +39,9 @@ void registerFontSubstitutes()
 
 QFont toQFont(const Font &font)
 {
-    const Substitute *substitute = kFacesInstalled ? nullptr : substituteFor(font.family);
+    // The stand-ins are asked for by name: asking for a missing face and letting
+    // Qt find its substitute costs about 6 ms of a 30 ms start-up.
+    const Substitute *substitute = substituteFor(font.family);
     QFont qfont(substitute ? QString::fromLatin1(substitute->standIn) : toQString(font.family));
     qfont.setPixelSize(pointsToPixels(font.points));
     qfont.setBold(font.bold);

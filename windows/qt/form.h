@@ -1,10 +1,11 @@
-// The forms toolkit the program is written against, over Qt Widgets: build a
+// The forms toolkit over Qt Widgets: build a
 // window and its controls from a FormDescription, show a window modeless and
 // in front, and a Form that loads its window on demand and loses it when the
 // user closes it.
 #pragma once
 
 #include <windows/formdescription.h>
+#include <windows/formwindow.h>
 
 #include <QtCore/QPointer>
 #include <QtWidgets/QWidget>
@@ -26,16 +27,20 @@ void centreOnScreen(QWidget *window);
 // Shows a window modeless, restores it if minimized, brings it to the front and activates it.
 void showInFront(QWidget *window);
 
-// A window loaded on demand: show() builds it afresh from its description when
-// it is not loaded; the user's close destroys it.
-class Form
+// A window loaded on demand from its description; the user's close destroys it.
+class Form final : public FormWindow
 {
     Q_DISABLE_COPY_MOVE(Form)
 
 public:
     explicit Form(const FormDescription &description);
-    ~Form();
+    ~Form() override;
 
+    bool isLoaded() const override;
+    void load() override;
+    void showInFront() override;
+
+    // Loads the window if it is not loaded, and shows it in front.
     QWidget *show();
 
     // The open window, or nullptr.
