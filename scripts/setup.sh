@@ -11,8 +11,12 @@ packages=(
     qt6-base-dev
     # fonts that stand in for the Windows faces the windows are designed for
     fontconfig fonts-liberation fonts-urw-base35
-    # checks of the Windows resource, the desktop entry and the metainfo
-    binutils-mingw-w64-i686 cpp desktop-file-utils appstream
+    # the Windows program: MinGW-w64 for 32 and 64 bits, GoogleTest's sources
+    # to build for Windows, and Wine with its fonts to run the 64-bit build
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 googletest wine64 fonts-wine
+    # checks of the desktop entry and the metainfo
+    cpp desktop-file-utils appstream
     # the Debian package and its checks, the hardening check
     dpkg-dev file lintian devscripts
     # benchmarks

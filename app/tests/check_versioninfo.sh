@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Compiles the Windows resource script with the MinGW resource compiler, reads
-# the result back and checks the version record and the icon it holds.
+# Reads back the Windows resources with the MinGW resource compiler and checks
+# the version record and the icon they hold: those of the resource script
+# (compiled first), or those of a built Trimvale.exe.
 set -euo pipefail
-rc=$1
+input=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 windres=i686-w64-mingw32-windres
-"$windres" --preprocessor=cpp -i "$rc" -O res -o "$work/out.res"
-"$windres" -J res -O rc -i "$work/out.res" -o "$work/back.rc"
 back="$work/back.rc"
+if [[ $input == *.exe ]]; then
+    "$windres" -i "$input" -O rc -o "$back"
+else
+    "$windres" --preprocessor=cpp -i "$input" -O res -o "$work/out.res"
+    "$windres" -J res -O rc -i "$work/out.res" -o "$back"
+fi
 
 failures=0
 expect() { # description, extended regular expression that must match a line

@@ -1,3 +1,4 @@
+#include <windows/placement.h>
 #include <windows/qt/colour.h>
 #include <windows/qt/fonts.h>
 #include <windows/qt/form.h>
@@ -198,8 +199,10 @@ void centreOnScreen(QWidget *window)
         return;
     const QRect available = screen->availableGeometry();
     const QSize size = window->frameGeometry().size();
-    window->move(available.x() + (available.width() - size.width()) / 2,
-                 available.y() + (available.height() - size.height()) / 2);
+    const Position place =
+        centredIn({available.x(), available.y(), available.width(), available.height()},
+                  size.width(), size.height());
+    window->move(place.x, place.y);
 }
 
 void showInFront(QWidget *window)

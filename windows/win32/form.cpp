@@ -1,0 +1,437 @@
+#include <windows/placement.h>
+#include <windows/units.h>
+#include <windows/win32/form.h>
+#include <windows/win32/toolkit.h>
+
+#include <algorithm>
+#include <array>
+
+namespace windows {
+
+namespace {
+
+constexpr int kFirstControlId = 100; // clear of IDOK and IDCANCEL, which Enter and Escape send
+
+DWORD windowStyle(Frame frame)
+{
+    // Fixed: a close box only. Sizable: close, minimize and maximize boxes.
+    return (frame == Frame::Fixed ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU : WS_OVERLAPPEDWINDOW) |
+           WS_CLIPCHILDREN;
+}
+
+struct ControlClass
+{
+    const wchar_t *name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+// Every control is a group of its own, so that the arrow keys do not move the
+// focus between the tick boxes as they would between option buttons.
+ControlClass controlClass(const ControlDescription &control)
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    switch (control.kind) {
+    case ControlKind::Label:
+        return {L"STATIC",
+                child | SS_NOPREFIX |
+                    (control.look.alignment == Alignment::Centre ? SS_CENTER : SS_LEFT),
+                0};
+    case ControlKind::TickBox:
+        return {L"BUTTON", child | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX | BS_MULTILINE, 0};
+    case ControlKind::PushButton:
+        // Drawn by the form, so that the button's face shows its colour.
+        return {L"BUTTON", child | WS_TABSTOP | WS_GROUP | BS_OWNERDRAW, 0};
+    case ControlKind::TextBox:
+        return {L"EDIT",
+                child | WS_TABSTOP | WS_GROUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                WS_EX_CLIENTEDGE};
+    case ControlKind::Line:
+        break;
+    }
+    return {nullptr, 0, 0};
+}
+
+// A label keeps its described size unless a word of its text is wider than
+// the label, as where a face stands in for a narrower one: then the label
+// grows to the right, so that no letter is cut off.
+void widenToFit(HWND label, HFONT font, RECT &rect)
+{
+    std::array<wchar_t, 256> text{};
+    GetWindowTextW(label, text.data(), static_cast<int>(text.size()));
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT needed = rect;
+    DrawTextW(dc, text.data(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    rect.right = std::max(rect.right, needed.right);
+}
+
+RECT pixelRect(const Rect &twips, int dpi)
+{
+    const int left = twipsToPixels(twips.left, dpi);
+    const int top = twipsToPixels(twips.top, dpi);
+    return {left, top, left + twipsToPixels(twips.width, dpi),
+            top + twipsToPixels(twips.height, dpi)};
+}
+
+} // namespace
+
+Form::Form(const FormDescription &description)
+    : m_description(description)
+{}
+
+Form::~Form()
+{
+    if (m_window)
+        DestroyWindow(m_window);
+    for (const auto &[colour, handle] : m_brushes)
+        DeleteObject(handle);
+}
+
+bool Form::isLoaded() const
+{
+    return m_window != nullptr;
+}
+
+void Form::load()
+{
+    if (m_window)
+        return;
+    const std::wstring caption = toWide(m_description.caption);
+    m_window = CreateWindowExW(0, kFormClass, caption.c_str(), windowStyle(m_description.frame),
+                               CW_USEDEFAULT, CW_USEDEFAULT, 1, 1, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (!m_window)
+        reportFailure(L"The window \"" + caption + L"\" could not be created.");
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::procedure));
+    formOpened();
+
+    createControls();
+    layOut(dpiOf(m_window));
+    centreOnScreen();
+}
+
+void Form::showInFront()
+{
+    if (IsIconic(m_window))
+        ShowWindow(m_window, SW_RESTORE);
+    ShowWindow(m_window, SW_SHOW);
+    SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(m_window);
+}
+
+void Form::raiseClick(std::string_view control)
+{
+    if (m_onClick)
+        m_onClick(control);
+}
+
+HWND Form::control(std::string_view name) const
+{
+    const auto found =
+        std::ranges::find(m_controls, name, [](const Control &c) { return c.description->name; });
+    return found == m_controls.end() ? nullptr : found->window;
+}
+
+void Form::createControls()
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    int id = kFirstControlId;
+    for (const ControlDescription &description : m_description.controls) {
+        const ControlClass type = controlClass(description);
+        HWND window = nullptr;
+        if (type.name) {
+            const std::wstring text = toWide(description.text);
+            window = CreateWindowExW(type.exStyle, type.name, text.c_str(), type.style, 0, 0, 0, 0,
+                                     m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     instance, nullptr);
+            if (!window)
+                reportFailure(L"The control " + toWide(description.name) +
+                              L" could not be created.");
+        }
+        m_controls.push_back({&description, window});
+        ++id;
+    }
+
+    // The dialog keys move the focus in z-order: put the focusable controls
+    // last, in keyboard order.
+    for (std::string_view name : m_description.tabOrder) {
+        HWND window = control(name);
+        SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (!m_focus)
+            m_focus = window;
+    }
+}
+
+void Form::layOut(int dpi)
+{
+    m_dpi = dpi;
+    std::vector<std::pair<Font, HFONT>> previous;
+    previous.swap(m_fonts);
+    for (const Control &control : m_controls) {
+        if (!control.window)
+            continue;
+        const Font &font = control.description->look.font;
+        auto cached = std::ranges::find(m_fonts, font, &std::pair<Font, HFONT>::first);
+        if (cached == m_fonts.end())
+            cached = m_fonts.insert(m_fonts.end(), {font, createFont(font, dpi)});
+        SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(cached->second), FALSE);
+        RECT rect = pixelRect(std::get<Rect>(control.description->place), dpi);
+        if (control.description->kind == ControlKind::Label)
+            widenToFit(control.window, cached->second, rect);
+        SetWindowPos(control.window, nullptr, rect.left, rect.top, rect.right - rect.left,
+                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (const auto &[font, handle] : previous)
+        DeleteObject(handle);
+
+    const LONG_PTR style = GetWindowLongPtrW(m_window, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(m_window, GWL_EXSTYLE);
+    const SIZE client{twipsToPixels(m_description.clientWidth, dpi),
+                      twipsToPixels(m_description.clientHeight, dpi)};
+    const SIZE outer =
+        frameSize(client, static_cast<DWORD>(style), static_cast<DWORD>(exStyle), dpi);
+    SetWindowPos(m_window, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitTextBoxes();
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void Form::fitTextBoxes()
+{
+    // The texts are written to fit their boxes. Should a font make one taller
+    // than its box, a scroll bar keeps its end readable.
+    for (const Control &control : m_controls) {
+        if (control.description->kind != ControlKind::TextBox)
+            continue;
+        HWND edit = control.window;
+        HDC dc = GetDC(edit);
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(edit, dc);
+
+        RECT format{};
+        SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        const LRESULT lines = SendMessageW(edit, EM_GETLINECOUNT, 0, 0);
+        const bool fits = lines * metrics.tmHeight <= format.bottom - format.top;
+        const LONG_PTR style = GetWindowLongPtrW(edit, GWL_STYLE);
+        const LONG_PTR wanted = fits ? style & ~WS_VSCROLL : style | WS_VSCROLL;
+        if (wanted != style) {
+            SetWindowLongPtrW(edit, GWL_STYLE, wanted);
+            SetWindowPos(edit, nullptr, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                             SWP_FRAMECHANGED);
+        }
+    }
+}
+
+void Form::centreOnScreen()
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromWindow(m_window, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        return;
+    const RECT work = monitor.rcWork;
+    RECT frame{};
+    GetWindowRect(m_window, &frame);
+    const Position place =
+        centredIn({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                  frame.right - frame.left, frame.bottom - frame.top);
+    SetWindowPos(m_window, nullptr, place.x, place.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::releaseFonts()
+{
+    for (const auto &[font, handle] : m_fonts)
+        DeleteObject(handle);
+    m_fonts.clear();
+}
+
+HBRUSH Form::brush(COLORREF colour)
+{
+    const auto found = std::ranges::find(m_brushes, colour, &std::pair<COLORREF, HBRUSH>::first);
+    if (found != m_brushes.end())
+        return found->second;
+    HBRUSH handle = CreateSolidBrush(colour);
+    if (!handle)
+        reportFailure(L"A brush could not be created.");
+    m_brushes.emplace_back(colour, handle);
+    return handle;
+}
+
+COLORREF Form::backgroundOf(const Control &control) const
+{
+    const Look &look = control.description->look;
+    if (look.background)
+        return toColorRef(*look.background);
+    if (control.description->kind == ControlKind::TextBox)
+        return GetSysColor(COLOR_WINDOW);
+    return m_description.background ? toColorRef(*m_description.background)
+                                    : GetSysColor(COLOR_BTNFACE);
+}
+
+const Form::Control *Form::find(HWND window) const
+{
+    const auto found = std::ranges::find(m_controls, window, &Control::window);
+    return found == m_controls.end() ? nullptr : &*found;
+}
+
+void Form::paint(HDC dc) const
+{
+    const int width = std::max(1, m_dpi / kDesignDpi);
+    for (const Control &control : m_controls) {
+        const auto *ends = std::get_if<Ends>(&control.description->place);
+        if (!ends)
+            continue;
+        const Look &look = control.description->look;
+        HPEN pen = CreatePen(PS_SOLID, width,
+                             look.text ? toColorRef(*look.text) : GetSysColor(COLOR_WINDOWTEXT));
+        if (!pen)
+            reportFailure(L"A pen could not be created.");
+        HGDIOBJ old = SelectObject(dc, pen);
+        const POINT from{twipsToPixels(ends->x1, m_dpi), twipsToPixels(ends->y1, m_dpi)};
+        const POINT to{twipsToPixels(ends->x2, m_dpi), twipsToPixels(ends->y2, m_dpi)};
+        MoveToEx(dc, from.x, from.y, nullptr);
+        LineTo(dc, to.x, to.y);
+        LineTo(dc, to.x + (to.x > from.x) - (to.x < from.x),
+               to.y + (to.y > from.y) - (to.y < from.y));
+        SelectObject(dc, old);
+        DeleteObject(pen);
+    }
+}
+
+void Form::drawButton(const DRAWITEMSTRUCT &item)
+{
+    const Control *control = find(item.hwndItem);
+    if (!control)
+        return;
+    HDC dc = item.hDC;
+    RECT face = item.rcItem;
+    const bool pressed = item.itemState & ODS_SELECTED;
+    FillRect(dc, &face, brush(backgroundOf(*control)));
+    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    std::array<wchar_t, 256> text{};
+    GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()));
+    HGDIOBJ oldFont =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(item.itemState & ODS_DISABLED ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    constexpr UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
+    RECT area = face;
+    InflateRect(&area, -4, -4);
+    if (pressed)
+        OffsetRect(&area, 1, 1);
+    RECT needed = area;
+    DrawTextW(dc, text.data(), -1, &needed, format | DT_CALCRECT);
+    area.top += std::max(0L, ((area.bottom - area.top) - (needed.bottom - needed.top)) / 2);
+    DrawTextW(dc, text.data(), -1, &area, format);
+    SelectObject(dc, oldFont);
+
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = face;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+LRESULT CALLBACK Form::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto *form = reinterpret_cast<Form *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return form->handle(message, wParam, lParam);
+}
+
+LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = m_window;
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 brush(m_description.background ? toColorRef(*m_description.background)
+                                                : GetSysColor(COLOR_BTNFACE)));
+        return 1;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paintStruct;
+        HDC dc = BeginPaint(window, &paintStruct);
+        paint(dc);
+        EndPaint(window, &paintStruct);
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+        if (const Control *control = find(reinterpret_cast<HWND>(lParam))) {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            const Look &look = control->description->look;
+            const COLORREF background = backgroundOf(*control);
+            SetBkColor(dc, background);
+            SetTextColor(dc, look.text ? toColorRef(*look.text)
+                                       : GetSysColor(message == WM_CTLCOLOREDIT ? COLOR_WINDOWTEXT
+                                                                                : COLOR_BTNTEXT));
+            return reinterpret_cast<LRESULT>(brush(background));
+        }
+        break;
+    case WM_DRAWITEM:
+        drawButton(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (const Control *control = find(reinterpret_cast<HWND>(lParam))) {
+            if (HIWORD(wParam) == BN_CLICKED)
+                raiseClick(control->description->name);
+            return 0;
+        }
+        // Enter presses the focused push button, as in a dialog; elsewhere
+        // Enter and Escape do nothing: no button is the default or the cancel one.
+        if (!lParam && LOWORD(wParam) == IDOK) {
+            const Control *focused = find(GetFocus());
+            if (focused && focused->description->kind == ControlKind::PushButton)
+                SendMessageW(focused->window, BM_CLICK, 0, 0);
+            return 0;
+        }
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus && IsChild(window, focus))
+                m_focus = focus;
+        } else {
+            HWND focus = m_focus && IsWindowEnabled(m_focus)
+                             ? m_focus
+                             : GetNextDlgTabItem(window, nullptr, FALSE);
+            if (focus)
+                SetFocus(focus);
+        }
+        return 0;
+    case WM_DPICHANGED: {
+        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
+        layOut(HIWORD(wParam));
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        m_window = nullptr;
+        m_controls.clear();
+        m_focus = nullptr;
+        releaseFonts();
+        formClosed();
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace windows

@@ -1,0 +1,390 @@
+// The Win32 windows in process, under Wine on an X display: the layout of the
+// questionnaire and of the result windows at 96 and 144 dots per inch, fonts
+// and colours as drawn, greying and clearing, keyboard order, one window per
+// kind, and the end of the message loop with the last window.
+#include <windows/questionnairelayout.h>
+#include <windows/resultlayouts.h>
+#include <windows/win32/questionnairewindow.h>
+#include <windows/win32/tickboxflags.h>
+#include <windows/win32/toolkit.h>
+
+#include <content/programtext.h>
+#include <questionnaire/option.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+using namespace windows;
+using questionnaire::ResultKind;
+
+void pump()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            continue; // a window of an earlier test was the last one open
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::wstring textOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring wide(std::string_view text)
+{
+    return {text.begin(), text.end()};
+}
+
+RECT placeOf(HWND control)
+{
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
+SIZE clientSize(HWND window)
+{
+    RECT rect;
+    GetClientRect(window, &rect);
+    return {rect.right, rect.bottom};
+}
+
+LOGFONTW fontOf(HWND control)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font;
+}
+
+COLORREF pixel(HWND window, int x, int y)
+{
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+void click(HWND control)
+{
+    SendMessageW(control, BM_CLICK, 0, 0);
+    pump();
+}
+
+bool ticked(HWND box)
+{
+    return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+class Win32WindowTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        questionnaire.show();
+        pump();
+    }
+    void TearDown() override { pump(); }
+
+    HWND control(std::string_view name) { return questionnaire.form().control(name); }
+    HWND box(int number) { return control(questionnaire::optionNumber(number).name); }
+
+    std::vector<int> enabledBoxes()
+    {
+        std::vector<int> numbers;
+        for (int n = 1; n <= 16; ++n)
+            if (IsWindowEnabled(box(n)))
+                numbers.push_back(n);
+        return numbers;
+    }
+
+    QuestionnaireWindow questionnaire;
+};
+
+TEST_F(Win32WindowTest, QuestionnaireIsLaidOutAsDescribed)
+{
+    HWND window = questionnaire.form().window();
+    EXPECT_EQ(textOf(window), L"Orvane");
+    const SIZE client = clientSize(window);
+    EXPECT_EQ(client.cx, 690);
+    EXPECT_EQ(client.cy, 416);
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_NE(GetClassLongPtrW(window, GCLP_HICON), 0);
+
+    // Centred on the work area.
+    RECT frame, work;
+    GetWindowRect(window, &frame);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR(frame.left - work.left, work.right - frame.right, 1);
+    EXPECT_NEAR(frame.top - work.top, work.bottom - frame.bottom, 1);
+
+    for (const ControlDescription &description : questionnaireForm().controls) {
+        SCOPED_TRACE(std::string(description.name));
+        const auto *rect = std::get_if<Rect>(&description.place);
+        HWND hwnd = control(description.name);
+        if (!rect) {
+            EXPECT_EQ(hwnd, nullptr); // lines are painted by the window
+            continue;
+        }
+        ASSERT_NE(hwnd, nullptr);
+        // Screen readers read a standard control's window text as its name.
+        EXPECT_EQ(textOf(hwnd), wide(description.text));
+        const RECT place = placeOf(hwnd);
+        EXPECT_EQ(place.left, rect->left / 15);
+        EXPECT_EQ(place.top, rect->top / 15);
+        EXPECT_EQ(place.bottom - place.top, rect->height / 15);
+        if (description.kind == ControlKind::Label) // may grow to fit a wider stand-in face
+            EXPECT_GE(place.right - place.left, rect->width / 15);
+        else
+            EXPECT_EQ(place.right - place.left, rect->width / 15);
+    }
+
+    const LONG_PTR boxStyle = GetWindowLongPtrW(box(16), GWL_STYLE);
+    EXPECT_EQ(boxStyle & BS_TYPEMASK, BS_AUTOCHECKBOX);
+    EXPECT_TRUE(boxStyle & BS_MULTILINE);
+    EXPECT_NE(GetWindowLongPtrW(control("Command1"), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+
+    // 8.25 pt is 11 pixels, 9.75 pt 13, 24 pt 32, at 96 dpi.
+    const LOGFONTW plain = fontOf(box(1));
+    EXPECT_EQ(plain.lfHeight, -11);
+    EXPECT_EQ(std::wstring(plain.lfFaceName), L"MS Sans Serif");
+    EXPECT_LT(plain.lfWeight, FW_BOLD);
+    const LOGFONTW heading = fontOf(control("Label2"));
+    EXPECT_EQ(heading.lfHeight, -13);
+    EXPECT_EQ(heading.lfWeight, FW_BOLD);
+    EXPECT_EQ(heading.lfCharSet, RUSSIAN_CHARSET);
+    const LOGFONTW instruction = fontOf(control("Label1"));
+    EXPECT_TRUE(instruction.lfItalic);
+    const LOGFONTW banner = fontOf(control("Label6"));
+    EXPECT_EQ(banner.lfHeight, -32);
+    EXPECT_EQ(std::wstring(banner.lfFaceName), L"One Stroke Script LET");
+    EXPECT_EQ(banner.lfCharSet, ANSI_CHARSET);
+}
+
+TEST_F(Win32WindowTest, ColoursAreDrawn)
+{
+    HWND window = questionnaire.form().window();
+    // Near the bottom right corner, clear of the text and of a button's edge.
+    const auto inside = [&](std::string_view name) {
+        const RECT place = placeOf(control(name));
+        return pixel(window, place.right - 4, place.bottom - 4);
+    };
+    EXPECT_EQ(inside("Label6"), RGB(0xFF, 0xC0, 0xC0));
+    EXPECT_EQ(inside("Label1"), RGB(0xFF, 0xFF, 0x80));
+    EXPECT_EQ(inside("Label2"), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(inside("Command1"), RGB(0xFF, 0x80, 0xFF));
+    EXPECT_EQ(inside("Command2"), GetSysColor(COLOR_INFOBK));
+    EXPECT_EQ(inside("Check7"), toColorRef(SystemColour::InactiveCaptionText));
+    EXPECT_EQ(pixel(window, 5, 5), GetSysColor(COLOR_3DLIGHT));
+    // Line1 runs along y = 312 from x = 16 to 528; Line3 down x = 680.
+    EXPECT_EQ(pixel(window, 100, 312), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(pixel(window, 680, 300), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_NE(pixel(window, 100, 314), GetSysColor(COLOR_WINDOWTEXT));
+}
+
+TEST_F(Win32WindowTest, TickingGreysTheRowAndClearingFreesIt)
+{
+    click(box(2));
+    EXPECT_TRUE(ticked(box(2)));
+    EXPECT_EQ(enabledBoxes(), (std::vector<int>{2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+    click(box(2)); // unticks; still the answer
+    EXPECT_FALSE(ticked(box(2)));
+    click(box(12));
+    EXPECT_EQ(enabledBoxes(), (std::vector<int>{2, 6, 7, 8, 9, 10, 12, 13, 14, 15, 16}));
+
+    // The space bar on the focused box acts as a click.
+    SetFocus(box(7));
+    SendMessageW(box(7), WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(box(7), WM_KEYUP, VK_SPACE, 0);
+    pump();
+    EXPECT_TRUE(ticked(box(7)));
+    EXPECT_FALSE(IsWindowEnabled(box(6)));
+
+    click(control("Command2"));
+    EXPECT_EQ(enabledBoxes().size(), 16u);
+    for (int n = 1; n <= 16; ++n)
+        EXPECT_FALSE(ticked(box(n))) << n;
+}
+
+TEST_F(Win32WindowTest, ProgramWrittenTicksRaiseClickEvents)
+{
+    std::vector<std::string> clicks;
+    questionnaire.form().setClickHandler([&](std::string_view name) { clicks.emplace_back(name); });
+    TickBoxFlags flags(questionnaire.form());
+    flags.setTicked(questionnaire::optionNumber(3), true);
+    flags.setTicked(questionnaire::optionNumber(3), true); // no change, no event
+    flags.setTicked(questionnaire::optionNumber(3), false);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Check3", "Check3"}));
+}
+
+TEST_F(Win32WindowTest, KeyboardOrderIsNumericAndSkipsGreyedBoxes)
+{
+    HWND window = questionnaire.form().window();
+    EXPECT_EQ(GetFocus(), box(1));
+    const auto order = [&] {
+        std::vector<std::string> names;
+        HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+        for (HWND item = first; item && names.size() < 20;) {
+            const std::wstring text = textOf(item);
+            names.emplace_back(text.begin(), text.end());
+            item = GetNextDlgTabItem(window, item, FALSE);
+            if (item == first)
+                break;
+        }
+        return names;
+    };
+    std::vector<std::string> expected;
+    for (int n = 1; n <= 16; ++n)
+        expected.emplace_back(questionnaire::optionNumber(n).caption);
+    expected.insert(expected.end(), {"get individual program", "Clear Forms"});
+    EXPECT_EQ(order(), expected);
+
+    click(box(4)); // greys 1, 2, 3 and 5
+    expected.erase(expected.begin() + 4);
+    expected.erase(expected.begin(), expected.begin() + 3);
+    EXPECT_EQ(order(), expected);
+}
+
+TEST_F(Win32WindowTest, OneWindowPerKindRebuiltAfterClose)
+{
+    click(control("Command1")); // fresh board: total 80, the notice
+    Form &notice = questionnaire.resultForm(ResultKind::Form4);
+    ASSERT_TRUE(notice.isLoaded());
+    HWND first = notice.window();
+    EXPECT_TRUE(IsWindowVisible(first));
+    click(control("Command1"));
+    EXPECT_EQ(notice.window(), first);
+
+    click(box(12)); // only "Female": 90
+    click(control("Command1"));
+    Form &program = questionnaire.resultForm(ResultKind::Form2);
+    ASSERT_TRUE(program.isLoaded());
+    EXPECT_TRUE(notice.isLoaded()); // side by side
+    HWND text = program.control("Text1");
+    EXPECT_EQ(GetFocus(), text);
+
+    SetWindowTextW(text, L"edited");
+    click(control("Command1"));
+    EXPECT_EQ(textOf(program.control("Text1")), L"edited");
+    SendMessageW(program.window(), WM_CLOSE, 0, 0);
+    pump();
+    EXPECT_FALSE(program.isLoaded());
+    click(control("Command1"));
+    ASSERT_TRUE(program.isLoaded());
+    EXPECT_EQ(textOf(program.control("Text1")), wide(content::programText(ResultKind::Form2)));
+}
+
+class Win32ResultWindowTest : public testing::TestWithParam<ResultKind>
+{};
+
+TEST_P(Win32ResultWindowTest, ShowsItsWholeTextWithoutScrolling)
+{
+    const ResultKind kind = GetParam();
+    const FormDescription &description = resultForm(kind);
+    Form form(description);
+    form.load();
+    form.showInFront();
+    pump();
+    HWND window = form.window();
+    EXPECT_EQ(textOf(window), wide(description.caption));
+    const SIZE client = clientSize(window);
+    EXPECT_EQ(client.cx, description.clientWidth / 15);
+    EXPECT_EQ(client.cy, description.clientHeight / 15);
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+
+    if (kind == ResultKind::Form4) {
+        HWND label = form.control("Label1");
+        EXPECT_EQ(textOf(label), L"Youre weight is very good!!!");
+        const LOGFONTW font = fontOf(label);
+        EXPECT_EQ(font.lfHeight, -24);
+        EXPECT_TRUE(font.lfItalic);
+        return;
+    }
+    HWND text = form.control("Text1");
+    EXPECT_EQ(GetFocus(), text);
+    EXPECT_EQ(textOf(text), wide(content::programText(kind)));
+    EXPECT_FALSE(GetWindowLongPtrW(text, GWL_STYLE) & (WS_VSCROLL | ES_READONLY));
+    // Every line, wrapped ones included, within the box.
+    RECT format;
+    SendMessageW(text, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const LRESULT last = SendMessageW(text, EM_POSFROMCHAR, GetWindowTextLengthW(text) - 3, 0);
+    EXPECT_GT(static_cast<short>(HIWORD(last)), 0);
+    EXPECT_LT(static_cast<short>(HIWORD(last)) + fontOf(text).lfHeight * -1, format.bottom);
+    EXPECT_EQ(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+
+    // Resizing leaves the box where it is.
+    const RECT before = placeOf(text);
+    SetWindowPos(window, nullptr, 0, 0, 600, 600, SWP_NOMOVE | SWP_NOZORDER);
+    const RECT after = placeOf(text);
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, Win32ResultWindowTest,
+                         testing::Values(ResultKind::Form2, ResultKind::Form3, ResultKind::Form4,
+                                         ResultKind::Form5, ResultKind::Form6),
+                         [](const auto &info) {
+                             return std::string(questionnaire::formName(info.param));
+                         });
+
+TEST(Win32ToolkitTest, LayoutFollowsTheMonitorsDotsPerInch)
+{
+    Form form(questionnaireForm());
+    form.load();
+    RECT suggested;
+    GetWindowRect(form.window(), &suggested);
+    SendMessageW(form.window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    // 10 twips a pixel. (The height depends on the caption bar, which only a
+    // real change of monitor scales.)
+    EXPECT_EQ(clientSize(form.window()).cx, 10350 / 10);
+    const RECT place = placeOf(form.control("Command2"));
+    EXPECT_EQ(place.left, 876);
+    EXPECT_EQ(place.bottom - place.top, 85);
+    EXPECT_EQ(fontOf(form.control("Check1")).lfHeight, -17); // 8.25 pt
+}
+
+TEST(Win32ToolkitTest, MessageLoopEndsWithTheLastWindow)
+{
+    pump();
+    Form first(questionnaireForm());
+    Form second(resultForm(ResultKind::Form2));
+    first.load();
+    second.load();
+    const auto quitPosted = [] {
+        MSG message;
+        return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+    };
+    SendMessageW(first.window(), WM_CLOSE, 0, 0); // the questionnaire first
+    EXPECT_FALSE(first.isLoaded());
+    EXPECT_FALSE(quitPosted());
+    SendMessageW(second.window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(quitPosted());
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    windows::initializeToolkit(GetModuleHandleW(nullptr));
+    return RUN_ALL_TESTS();
+}
