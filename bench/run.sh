@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark and prints the medians: start-up on a real X server
-# against a one-label Qt window, the interaction timings on the offscreen
+# against a one-label Qt window, Trimvale.exe's start-up under Wine against a
+# one-label Win32 window and its size, the interaction timings on the offscreen
 # platform, and the heap of a thousand result windows opened and closed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,6 +18,17 @@ start_desktop 1280x800x24
 "$build/bench/startup_bench" "$build/bench/libfirst_frame_probe.so" "$runs" \
     "$build/app/trimvale" "$build/bench/one_label"
 stop_desktop
+
+echo
+echo "== Trimvale.exe under Wine: start-up until the centre of the screen shows its window, median of $runs alternating runs"
+cmake --preset windows >/dev/null
+cmake --build --preset windows >/dev/null
+cmake --preset windows-bench >/dev/null
+cmake --build --preset windows-bench >/dev/null
+windows=$PWD/build/windows-bench
+bash scripts/wine-session.sh "$build/bench/screen_centre_bench" "$runs" \
+    "$PWD/cmake/wine-run.sh $windows/app/Trimvale.exe" "$PWD/cmake/wine-run.sh $windows/bench/one_label_win32.exe"
+echo "Trimvale.exe for 32-bit Windows, stripped: $(stat -c %s build/windows/app/Trimvale.exe) bytes"
 
 echo
 echo "== Interaction, offscreen platform, median of 9 repetitions"

@@ -20,7 +20,7 @@ packages=(
     # the Debian package and its checks, the hardening check
     dpkg-dev file lintian devscripts
     # benchmarks
-    libbenchmark-dev heaptrack
+    libbenchmark-dev heaptrack libx11-dev
     # a real X server with a window manager, for screenshots and desktop tests
     xvfb xauth openbox xdotool wmctrl xclip x11-utils imagemagick
 )

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Trimvale started where launchers and screens are unkind: with its standard
+# error closed, on a screen smaller than its window, and on an 8-bit display.
+set -euo pipefail
+program=$1
+source "$(dirname "$0")/../../scripts/desktop.sh"
+pid=""
+cleanup() {
+    [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
+    stop_desktop
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+questionnaire() { xdotool search --onlyvisible --name '^Orvane$' | head -n 1; }
+
+echo "- with standard error closed, the window still opens"
+start_desktop 1280x800x24
+# Without a runtime folder Qt warns at once: the warning must not reach the X connection.
+env -u XDG_RUNTIME_DIR "$program" >/dev/null 2>&- &
+pid=$!
+wait_for 20 questionnaire || fail "no window with standard error closed"
+kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
+stop_desktop
+
+echo "- on a 640 x 480 screen the title bar and close box stay on the screen"
+start_desktop 640x480x24
+"$program" 2>/dev/null &
+pid=$!
+wait_for 20 questionnaire || fail "no window on the small screen"
+window=$(questionnaire)
+wait_for 10 xprop -id "$window" _NET_FRAME_EXTENTS
+read -r left right top _ <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | cut -d= -f2 | tr -d ,)"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+(( X - left >= 0 && Y - top >= 0 )) || fail "the frame starts at $((X - left)),$((Y - top))"
+kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
+stop_desktop
+
+echo "- on an 8-bit display the program says so and ends"
+start_desktop 640x480x8
+status=0
+message=$(timeout 20 "$program" 2>&1 >/dev/null) || status=$?
+(( status == 1 )) || fail "exit code $status, expected 1"
+[[ $message == *"needs at least 16"* ]] || fail "said: $message"
+stop_desktop
+
+echo "hostile surroundings: all checks passed"
