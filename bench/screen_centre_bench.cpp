@@ -6,6 +6,7 @@
 // the ratio of the first to the second.
 //
 //     screen_centre_bench RUNS COMMAND...   (each COMMAND one word, run by sh)
+#include "median.h"
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <algorithm>
@@ -75,13 +76,6 @@ void waitUntilEmpty(Display *display, unsigned long empty)
 {
     while (centrePixel(display) != empty)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 } // namespace

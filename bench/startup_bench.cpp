@@ -6,6 +6,7 @@
 // to the second.
 //
 //     startup_bench PROBE RUNS PROGRAM...
+#include "median.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -69,13 +70,6 @@ Run runOnce(const std::string &probe, const std::string &program)
     }
     return {static_cast<double>(frame - start) / 1e6,
             static_cast<double>(usage.ru_maxrss) / 1024.0};
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 } // namespace

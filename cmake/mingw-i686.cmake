@@ -1,14 +1,3 @@
-# Cross-builds Trimvale.exe for 32-bit Windows with Debian's MinGW-w64 (the posix
-# compilers: the default thread model has no std::mutex).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Everything linked in: the program and its tests run without any DLL of the toolchain.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Cross-builds for 32-bit Windows: the Trimvale.exe that ships.
+set(TRIMVALE_MINGW_ARCH i686)
+include("${CMAKE_CURRENT_LIST_DIR}/mingw.cmake")

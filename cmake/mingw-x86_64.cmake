@@ -1,14 +1,3 @@
-# Cross-builds Trimvale.exe for 64-bit Windows with Debian's MinGW-w64 (the posix
-# compilers: the default thread model has no std::mutex).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Everything linked in: the program and its tests run without any DLL of the toolchain.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Cross-builds for 64-bit Windows: the build the tests run under Wine.
+set(TRIMVALE_MINGW_ARCH x86_64)
+include("${CMAKE_CURRENT_LIST_DIR}/mingw.cmake")

@@ -21,6 +21,14 @@ public:
     using MakeForm = std::function<std::unique_ptr<FormWindow>(const FormDescription &)>;
 
     explicit ResultWindows(const MakeForm &makeForm);
+
+    // The MakeForm of a backend whose form is made from its description.
+    template<typename BackendForm>
+    static std::unique_ptr<FormWindow> makeForm(const FormDescription &description)
+    {
+        return std::make_unique<BackendForm>(description);
+    }
+
     ResultWindows(const ResultWindows &) = delete;
     ResultWindows &operator=(const ResultWindows &) = delete;
     ~ResultWindows();

@@ -3,17 +3,8 @@
 
 namespace windows {
 
-namespace {
-
-std::unique_ptr<FormWindow> makeForm(const FormDescription &description)
-{
-    return std::make_unique<Form>(description);
-}
-
-} // namespace
-
 QtResultWindows::QtResultWindows()
-    : ResultWindows(makeForm)
+    : ResultWindows(makeForm<Form>)
 {}
 
 QWidget *QtResultWindows::showWindow(questionnaire::ResultKind kind)

@@ -5,19 +5,10 @@
 
 namespace windows {
 
-namespace {
-
-std::unique_ptr<FormWindow> makeForm(const FormDescription &description)
-{
-    return std::make_unique<Form>(description);
-}
-
-} // namespace
-
 QuestionnaireWindow::QuestionnaireWindow()
     : m_form(questionnaireForm())
     , m_flags(m_form)
-    , m_results(makeForm)
+    , m_results(ResultWindows::makeForm<Form>)
     , m_actions(m_flags, m_results)
 {
     m_form.setClickHandler([this](std::string_view control) { clicked(control); });
