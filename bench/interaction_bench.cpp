@@ -2,6 +2,8 @@
 // platform: each figure runs from the input event until the window has
 // processed it and repainted what changed. Set-up between repetitions, such
 // as clearing the board, is not timed.
+#include <testsupport/qt/offscreen.h>
+
 #include <windows/qt/form.h>
 #include <windows/qt/questionnairewindow.h>
 #include <windows/qt/tickbox.h>
@@ -114,16 +116,9 @@ BENCHMARK(ClearFullBoard)->Unit(benchmark::kMicrosecond);
 BENCHMARK(GetProgramFirstTime)->Unit(benchmark::kMicrosecond);
 BENCHMARK(GetProgramAgain)->Unit(benchmark::kMicrosecond);
 
-// The offscreen platform cannot raise windows and says so on every show.
-void quietAboutRaise(QtMsgType, const QMessageLogContext &, const QString &message)
-{
-    if (!message.contains(QLatin1String("does not support raise()")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 int main(int argc, char *argv[])
 {
-    qInstallMessageHandler(quietAboutRaise);
+    testsupport::quietenOffscreenRaise();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     windows::initializeToolkit();

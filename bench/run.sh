@@ -2,7 +2,8 @@
 # Runs every benchmark and prints the medians: start-up on a real X server
 # against a one-label Qt window, Trimvale.exe's start-up under Wine against a
 # one-label Win32 window and its size, the interaction timings on the offscreen
-# platform, and the heap of a thousand result windows opened and closed.
+# platform, a 100,000-step soak of random sessions against an independent
+# model, and the heap of a thousand result windows opened and closed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -34,6 +35,10 @@ echo
 echo "== Interaction, offscreen platform, median of 9 repetitions"
 "$build/bench/interaction_bench" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
     --benchmark_display_aggregates_only=true 2>/dev/null | grep -E '^(Benchmark|-|.*_median)'
+
+echo
+echo "== Random sessions on the real windows against an independent model, offscreen platform"
+"$build/bench/flow_soak" 100000 20 2>/dev/null
 
 echo
 echo "== Heap while every result window is opened and closed, heaptrack"

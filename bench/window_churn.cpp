@@ -3,6 +3,8 @@
 // when it is closed shows as growth.
 //
 //     window_churn [CYCLES]
+#include <testsupport/qt/offscreen.h>
+
 #include <windows/qt/form.h>
 #include <windows/qt/resultwindows.h>
 
@@ -29,16 +31,9 @@ std::size_t heapInUse()
 
 } // namespace
 
-// The offscreen platform cannot raise windows and says so on every show.
-void quietAboutRaise(QtMsgType, const QMessageLogContext &, const QString &message)
-{
-    if (!message.contains(QLatin1String("does not support raise()")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 int main(int argc, char *argv[])
 {
-    qInstallMessageHandler(quietAboutRaise);
+    testsupport::quietenOffscreenRaise();
     const int cycles = argc > 1 ? std::atoi(argv[1]) : 1000;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

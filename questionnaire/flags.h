@@ -1,6 +1,6 @@
 // The three operations through which the answer board reads and changes the
 // tick boxes. The questionnaire window implements them over its real tick
-// boxes; MemoryFlags implements them over plain booleans.
+// boxes; the tests implement them over plain booleans.
 #pragma once
 
 namespace questionnaire {

@@ -1,6 +1,8 @@
 // Opening and closing the result windows leaves nothing behind: after the
 // toolkit's caches have settled, a thousand more windows opened and closed
 // keep the heap in use where it was.
+#include <testsupport/qt/offscreen.h>
+
 #include <windows/qt/form.h>
 #include <windows/qt/resultwindows.h>
 
@@ -19,15 +21,6 @@ void openAndCloseEach(windows::QtResultWindows &results)
     QApplication::processEvents();
 }
 
-QtMessageHandler gDefaultHandler = nullptr;
-
-// The offscreen platform cannot raise windows and says so on every show.
-void quietAboutRaise(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(QLatin1String("does not support raise()")))
-        gDefaultHandler(type, context, message);
-}
-
 } // namespace
 
 class ResultWindowsMemoryTest : public QObject
@@ -38,7 +31,7 @@ private slots:
     void initTestCase()
     {
         windows::initializeToolkit();
-        gDefaultHandler = qInstallMessageHandler(quietAboutRaise);
+        testsupport::quietenOffscreenRaise();
     }
     void heapDoesNotGrow();
 };

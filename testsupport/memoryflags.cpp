@@ -1,13 +1,14 @@
-#include <questionnaire/memoryflags.h>
+#include <testsupport/memoryflags.h>
+
 #include <questionnaire/option.h>
 
 #include <utility>
 
-namespace questionnaire {
+namespace testsupport {
 
 namespace {
 
-std::size_t slot(const Option &option)
+std::size_t slot(const questionnaire::Option &option)
 {
     return static_cast<std::size_t>(option.number - 1);
 }
@@ -20,17 +21,17 @@ MemoryFlags::MemoryFlags(Reports reports)
     m_enabled.fill(true);
 }
 
-bool MemoryFlags::isEnabled(const Option &option) const
+bool MemoryFlags::isEnabled(const questionnaire::Option &option) const
 {
     return m_enabled.at(slot(option));
 }
 
-void MemoryFlags::setEnabled(const Option &option, bool enabled)
+void MemoryFlags::setEnabled(const questionnaire::Option &option, bool enabled)
 {
     m_enabled.at(slot(option)) = enabled;
 }
 
-void MemoryFlags::setTicked(const Option &option, bool ticked)
+void MemoryFlags::setTicked(const questionnaire::Option &option, bool ticked)
 {
     bool &current = m_ticked.at(slot(option));
     if (current == ticked)
@@ -40,12 +41,12 @@ void MemoryFlags::setTicked(const Option &option, bool ticked)
         report(option);
 }
 
-bool MemoryFlags::isTicked(const Option &option) const
+bool MemoryFlags::isTicked(const questionnaire::Option &option) const
 {
     return m_ticked.at(slot(option));
 }
 
-void MemoryFlags::click(const Option &option)
+void MemoryFlags::click(const questionnaire::Option &option)
 {
     if (!isEnabled(option))
         return;
@@ -58,10 +59,10 @@ void MemoryFlags::setClickHandler(ClickHandler handler)
     m_clickHandler = std::move(handler);
 }
 
-void MemoryFlags::report(const Option &option)
+void MemoryFlags::report(const questionnaire::Option &option)
 {
     if (m_clickHandler)
         m_clickHandler(option);
 }
 
-} // namespace questionnaire
+} // namespace testsupport
