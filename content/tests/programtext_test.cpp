@@ -1,10 +1,13 @@
-// The program texts, character for character where it matters: lengths with
-// CR LF counted as two, the space-only and separator lines, the closing norm.
+// The program texts, character for character: a digest of each whole text
+// (worked out from the texts as written down, not from the program's table),
+// lengths with CR LF counted as two, the space-only and separator lines, the
+// closing norm.
 #include <content/programtext.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,10 +32,22 @@ std::vector<std::string_view> splitLines(std::string_view text)
     return lines;
 }
 
+// FNV-1a, 64 bits: any changed character changes it.
+std::uint64_t digest(std::string_view text)
+{
+    std::uint64_t hash = 0xcbf29ce484222325U;
+    for (const char ch : text) {
+        hash ^= static_cast<unsigned char>(ch);
+        hash *= 0x100000001b3U;
+    }
+    return hash;
+}
+
 struct ProgramCase
 {
     const char *name;
     ResultKind kind;
+    std::uint64_t digest;
     std::size_t length;
     std::size_t lineCount;
     std::string_view lastLine;
@@ -54,6 +69,7 @@ TEST_P(ProgramTextTest, HasItsExactShape)
     const ProgramCase &c = GetParam();
     const std::string_view text = programText(c.kind);
 
+    EXPECT_EQ(digest(text), c.digest);
     EXPECT_EQ(text.size(), c.length);
     ASSERT_TRUE(text.ends_with("\r\n"));
     // Plain ASCII, and no CR or LF outside a CR LF pair.
@@ -89,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
     Programs, ProgramTextTest,
     testing::Values(ProgramCase{"Form2",
                                 ResultKind::Form2,
+                                0xa487cc74c28003b6U,
                                 732,
                                 22,
                                 "Norm of loss of weight 500-1000g in a month.",
@@ -97,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{13, 2}, {14, 2}, {16, 2}, {21, 2}}},
                     ProgramCase{"Form3",
                                 ResultKind::Form3,
+                                0x51fe6e46e026e02cU,
                                 962,
                                 28,
                                 "Norm of loss of weight 1000 - 1500g in month.",
@@ -105,6 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{17, 2}, {19, 2}, {27, 2}}},
                     ProgramCase{"Form5",
                                 ResultKind::Form5,
+                                0xd225b9da92754a68U,
                                 970,
                                 26,
                                 "Norm of loss of weight 1500 - 2000g in a month.",
@@ -113,6 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{20, 2}, {25, 3}}},
                     ProgramCase{"Form6",
                                 ResultKind::Form6,
+                                0x849b98c728281f97U,
                                 922,
                                 26,
                                 "Norm of loss of weight 2000-2200g in a month.",
