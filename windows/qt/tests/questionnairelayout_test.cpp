@@ -9,11 +9,24 @@
 #include <QtGui/QFontInfo>
 #include <QtGui/QScreen>
 #include <QtTest/QtTest>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 
 using windows::QuestionnaireWindow;
 using windows::TickBox;
+
+namespace {
+
+// Within the shading of anti-aliased text: glyphs' solid parts.
+bool isNear(const QColor &painted, const QColor &colour)
+{
+    return std::abs(painted.red() - colour.red()) <= 40 &&
+           std::abs(painted.green() - colour.green()) <= 40 &&
+           std::abs(painted.blue() - colour.blue()) <= 40;
+}
+
+} // namespace
 
 class QuestionnaireLayoutTest : public QObject
 {
@@ -28,6 +41,8 @@ private slots:
     void lines();
     void colours_data();
     void colours();
+    void buttonFaces_data();
+    void buttonFaces();
     void fonts();
     void captionsFit();
     void centredOnScreen();
@@ -168,21 +183,55 @@ void QuestionnaireLayoutTest::colours_data()
     QTest::newRow("Check12") << tickBox << QColor(Qt::black);
 }
 
-// The colour actually painted at the bottom right of each control, away from its text.
+// The colours actually painted: the background at the bottom right of each
+// control, away from its text, and the text itself, both while the window is
+// active and while another window is.
 void QuestionnaireLayoutTest::colours()
 {
     QFETCH(QColor, background);
     QFETCH(QColor, text);
     QuestionnaireWindow w;
+    QWidget other;
     auto *control = w.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(control);
-    const QImage image = w.grab().toImage();
-    const QPoint corner = control->geometry().bottomRight() - QPoint(2, 2);
-    QCOMPARE(QColor(image.pixel(corner)), background);
-    // The window around the controls.
-    QCOMPARE(QColor(image.pixel(5, 5)), QColor(0xE3, 0xE3, 0xE3));
+    w.show();
+    other.show();
+    for (QWidget *active : {static_cast<QWidget *>(&w), &other}) {
+        QApplication::setActiveWindow(active);
+        QTRY_VERIFY(w.isActiveWindow() == (active == &w));
+        const QImage image = w.grab().toImage();
+        const QRect area = control->geometry();
+        QCOMPARE(QColor(image.pixel(area.bottomRight() - QPoint(2, 2))), background);
+        // The window around the controls.
+        QCOMPARE(QColor(image.pixel(5, 5)), QColor(0xE3, 0xE3, 0xE3));
+        int inTextColour = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                inTextColour += isNear(QColor(image.pixel(x, y)), text) ? 1 : 0;
+        }
+        QVERIFY2(inTextColour >= 5, active == &w ? "active" : "inactive");
+    }
+}
 
-    QCOMPARE(control->palette().color(QPalette::Active, QPalette::WindowText), text);
+// The buttons' faces are drawn in shades of their colour: the same hue.
+void QuestionnaireLayoutTest::buttonFaces_data()
+{
+    QTest::addColumn<QColor>("face");
+    QTest::newRow("Command1") << QColor(0xFF, 0x80, 0xFF);
+    QTest::newRow("Command2") << QColor(0xFF, 0xFF, 0xE1); // the info background
+}
+
+void QuestionnaireLayoutTest::buttonFaces()
+{
+    QFETCH(QColor, face);
+    QuestionnaireWindow w;
+    auto *button = w.findChild<QPushButton *>(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(button);
+    const QImage image = w.grab().toImage();
+    const QRect area = button->geometry();
+    const QColor painted(image.pixel(area.left() + 4, area.center().y()));
+    QVERIFY2(std::abs(painted.hue() - face.hue()) <= 2 && painted.saturation() > 0,
+             qPrintable(painted.name()));
 }
 
 void QuestionnaireLayoutTest::fonts()

@@ -78,6 +78,7 @@ private slots:
     void tabOrderSkipsGreyedBoxes();
     void clearFormsAfterAnyClicks();
     void returnKeyPressesNoButton();
+    void pressDraggedOffAButtonDoesNothing();
     void getIndividualProgram_data();
     void getIndividualProgram();
 };
@@ -252,6 +253,26 @@ void QuestionnaireWindowTest::returnKeyPressesNoButton()
     QCOMPARE(selected.count(), 0);
     QVERIFY(!button(w, "Command1")->isDefault());
     QVERIFY(!button(w, "Command2")->isDefault());
+}
+
+void QuestionnaireWindowTest::pressDraggedOffAButtonDoesNothing()
+{
+    QuestionnaireWindow w;
+    QSignalSpy selected(&w, &QuestionnaireWindow::programSelected);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    clickBox(box(w, 1));
+    for (const char *name : {"Command1", "Command2"}) {
+        QPushButton *pressed = button(w, name);
+        QTest::mousePress(pressed, Qt::LeftButton);
+        QVERIFY(pressed->isDown());
+        const QPoint off(pressed->width() + 20, pressed->height() / 2);
+        QTest::mouseMove(pressed, off);
+        QTest::mouseRelease(pressed, Qt::LeftButton, {}, off);
+        QVERIFY(!pressed->isDown());
+    }
+    QCOMPARE(selected.count(), 0);
+    QCOMPARE(tickedBoxes(w), QStringLiteral("1"));
 }
 
 void QuestionnaireWindowTest::getIndividualProgram_data()
