@@ -158,6 +158,9 @@ void buildForm(QWidget *window, const FormDescription &description)
 {
     window->setObjectName(toQString(description.name));
     window->setWindowTitle(toQString(description.caption));
+    // Every control sits at a fixed place, captions right of their boxes:
+    // "-reverse" or a right-to-left language must not mirror that.
+    window->setLayoutDirection(Qt::LeftToRight);
 
     const QSize client(twipsToPixels(description.clientWidth),
                        twipsToPixels(description.clientHeight));

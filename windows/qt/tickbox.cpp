@@ -8,7 +8,8 @@ namespace windows {
 
 namespace {
 
-constexpr Qt::Alignment kCaptionAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+// Absolute: the painter takes its direction from the application, not the box.
+constexpr Qt::Alignment kCaptionAlignment = Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter;
 constexpr int kCaptionFlags = int(kCaptionAlignment) | Qt::TextWordWrap;
 
 } // namespace

@@ -43,6 +43,7 @@ private slots:
     void textBoxScrollsOnlyWhenItsTextCannotFit();
     void formLoadsOnShowAndUnloadsOnClose();
     void tickBoxRaisesClickEventOnEveryChange();
+    void staysLeftToRightWhenAskedForRightToLeft();
 };
 
 void FormTest::textBoxScrollsOnlyWhenItsTextCannotFit()
@@ -114,6 +115,25 @@ void FormTest::tickBoxRaisesClickEventOnEveryChange()
     QTest::mouseClick(&box, Qt::LeftButton);
     QTest::keyClick(&box, Qt::Key_Space);
     QCOMPARE(clicks.count(), 3);
+}
+
+// "-reverse" on the command line, or a right-to-left language, asks every
+// widget to lay itself out from the right. The windows are fixed left-to-right
+// layouts and must look the same.
+void FormTest::staysLeftToRightWhenAskedForRightToLeft()
+{
+    QWidget leftToRight;
+    buildForm(&leftToRight, kShortForm);
+    const QImage expected = leftToRight.grab().toImage();
+
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    QWidget rightToLeft;
+    buildForm(&rightToLeft, kShortForm);
+    const QImage built = rightToLeft.grab().toImage();
+    const QImage turned = leftToRight.grab().toImage(); // built before the change
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    QVERIFY(built == expected);
+    QVERIFY(turned == expected);
 }
 
 QTEST_MAIN(FormTest)
