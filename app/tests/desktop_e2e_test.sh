@@ -2,7 +2,8 @@
 # Trimvale on a real X server with a window manager, driven as a person would
 # drive it: the mouse and the keyboard on the questionnaire, the result window
 # read back through the clipboard, windows closed through the window manager,
-# and the program ending when its last window closes.
+# the icon and the greyed captions as the X server has them, and the program
+# ending when its last window closes.
 #
 # Trimvale.exe runs under Wine, on the display of the Wine session that runs
 # the Windows tests (scripts/wine-session.sh); the Linux program on a desktop
@@ -66,6 +67,33 @@ in_front() {
     (( ${stacking##*, } == $1 ))
 }
 
+# The 32 x 32 picture among a window's _NET_WM_ICON pictures, a pixel a line,
+# as ARGB in decimal (mawk's printf cannot print 32-bit hexadecimal).
+window_icon_32() {
+    xprop -id "$1" -notype 32c _NET_WM_ICON | tr -d ',' | awk '{
+        for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+$/) v[n++] = $i
+    } END {
+        for (i = 0; i + 1 < n; i += 2 + v[i] * v[i + 1]) {
+            if (v[i] == 32 && v[i + 1] == 32) {
+                for (j = 0; j < 1024; j++) print v[i + 2 + j]
+                exit
+            }
+        }
+    }'
+}
+
+# The same from the icon file.
+file_icon_32() {
+    convert "$(dirname "$0")/../icons/trimvale-32.png" -depth 8 rgba:- | od -An -v -tu1 -w4 |
+        awk '{ printf "%.0f\n", ($4 * 256 + $1) * 65536 + $2 * 256 + $3 }'
+}
+
+# Pixels of a part of a window as the X server has it, a colour a line:
+# "r g b", 0 to 255.
+window_pixels() { # window x y width height
+    import -window "$1" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- | od -An -v -tu1 -w3
+}
+
 program_ended() {
     ! kill -0 "$trimvale_pid" 2>/dev/null
 }
@@ -82,9 +110,33 @@ read -r _ _ left top <<<"$(xwininfo -id "$questionnaire" | awk '/Absolute upper-
 (( left + 345 - screen_width / 2 <= 2 && screen_width / 2 - left - 345 <= 2 )) || fail "not centred across: left edge at $left"
 (( top + 208 - screen_height / 2 <= 30 && screen_height / 2 - top - 208 <= 30 )) || fail "not centred down: top edge at $top"
 
+echo "- the window manager has the program's icon"
+[[ "$(window_icon_32 "$questionnaire")" == "$(file_icon_32)" ]] || fail "the questionnaire's icon differs"
+
 echo "- answers by mouse and keyboard give the female 130 program"
 wait_for 10 is_active "$questionnaire"
 click "$questionnaire" 6840 1800 1815 495 # 90-100KG, by mouse; the box takes the focus
+
+# The greyed "60-70KG(132-154p)": grey text (#808080, its edges blended into
+# the box) on one line, nothing black.
+greyed_caption() {
+    window_pixels "$questionnaire" 114 120 95 33 | awk '
+        { n++; lo = $1; hi = $1
+          for (i = 2; i <= 3; i++) { if ($i < lo) lo = $i; if ($i > hi) hi = $i } }
+        lo >= 112 && hi <= 144 && hi - lo <= 4 { grey++ }
+        hi < 64 { black++ }
+        !($1 == 212 && $2 == 208 && $3 == 200) { ink[int((n - 1) / 95)] = 1 }
+        END { print grey + 0, black + 0, length(ink) }'
+}
+greyed_caption_shows() {
+    read -r grey black rows <<<"$(greyed_caption)"
+    (( grey >= 10 && black == 0 && rows <= 13 ))
+}
+# Windows draws greyed captions itself, embossed, in the system's colours.
+if $own_desktop; then
+    wait_for 5 greyed_caption_shows ||
+        fail "greyed caption: $grey grey and $black black pixels on $rows pixel rows (not one line in the caption face)"
+fi
 # Then the keyboard alone; Tab passes over the greyed boxes.
 xdotool key --delay 40 Tab Tab space    # Check6, Check7: 30-40Years
 xdotool key --delay 40 Tab Tab space    # Check11, Check12: Female
@@ -93,6 +145,7 @@ xdotool key --delay 40 Tab space        # get individual program
 form5=$(timeout 10 xdotool search --sync --onlyvisible --name '^Youre personal program$' | head -n 1) ||
     fail "no program window opened"
 wait_for 10 is_active "$form5" || fail "the program window is not in front"
+[[ "$(window_icon_32 "$form5")" == "$(file_icon_32)" ]] || fail "the program window's icon differs"
 [[ $(windows_named '^Youre personal') -eq 1 ]] || fail "more than one result window"
 
 echo "- the window shows the whole 1500-2000 g program"
