@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks that the program, its
-# desktop entry, metainfo and icons land where a Linux desktop looks for them.
+# desktop entry, metainfo and icons land where a Linux desktop looks for them,
+# and that they agree with each other.
 set -euo pipefail
 build=$1
 id=$2
@@ -24,6 +25,13 @@ done
 [[ -x "$prefix/bin/trimvale" ]] || { echo "bin/trimvale is not executable"; failures=$((failures + 1)); }
 grep -qx 'Exec=trimvale' "$prefix/share/applications/$id.desktop" || { echo "desktop entry does not start trimvale"; failures=$((failures + 1)); }
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || { echo "desktop entry names another icon"; failures=$((failures + 1)); }
+
+# The metainfo, the desktop entry and the icons agree as installed: a
+# <launchable> naming no installed entry passes a check of the metainfo alone.
+if ! report=$(appstreamcli validate-tree --no-net "$prefix" 2>&1); then
+    echo "$report"
+    failures=$((failures + 1))
+fi
 
 if ((failures)); then
     (cd "$prefix" && find . -type f | sort)
