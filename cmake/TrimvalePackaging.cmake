@@ -39,5 +39,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The faces that stand in for the Windows fonts the windows are designed with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-urw-base35")
+# Native windows on Wayland desktops; without it Qt needs an X server there.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://trimvale.org/")
 include(CPack)

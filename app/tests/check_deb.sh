@@ -34,6 +34,7 @@ check "the manual page" test -f "$root/usr/share/man/man1/trimvale.1.gz"
 depends=$(dpkg-deb -f "$deb" Depends)
 check "depends on the stand-in fonts" grep -q 'fonts-liberation, fonts-urw-base35' <<<"$depends"
 check "depends on Qt Widgets, found by shlibdeps" grep -q 'libqt6widgets6' <<<"$depends"
+check "recommends Qt's Wayland platform" grep -qx 'qt6-wayland' <<<"$(dpkg-deb -f "$deb" Recommends)"
 check "nothing outside /usr" bash -c "[[ \$(ls '$root') == usr ]]"
 
 lintian_output=$(lintian --allow-root "$deb" 2>&1 || true)

@@ -112,6 +112,12 @@ read -r _ _ left top <<<"$(xwininfo -id "$questionnaire" | awk '/Absolute upper-
 
 echo "- the window manager has the program's icon"
 [[ "$(window_icon_32 "$questionnaire")" == "$(file_icon_32)" ]] || fail "the questionnaire's icon differs"
+if $own_desktop; then
+    # The desktop entry finds the window by its class.
+    wm_class=$(grep '^StartupWMClass=' "$(dirname "$0")/../org.trimvale.trimvale.desktop" | cut -d= -f2)
+    [[ "$(xprop -id "$questionnaire" WM_CLASS)" == *"\"$wm_class\""* ]] ||
+        fail "the window's class is not the desktop entry's $wm_class"
+fi
 
 echo "- answers by mouse and keyboard give the female 130 program"
 wait_for 10 is_active "$questionnaire"
