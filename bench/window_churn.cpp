@@ -4,6 +4,7 @@
 //
 //     window_churn [CYCLES]
 #include <testsupport/qt/offscreen.h>
+#include <testsupport/qt/windowchurn.h>
 
 #include <windows/qt/form.h>
 #include <windows/qt/resultwindows.h>
@@ -15,14 +16,6 @@
 #include <malloc.h>
 
 namespace {
-
-void cycle(windows::QtResultWindows &results)
-{
-    for (auto kind : questionnaire::kResultKinds)
-        results.showWindow(kind)->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
 
 std::size_t heapInUse()
 {
@@ -41,10 +34,10 @@ int main(int argc, char *argv[])
     windows::QtResultWindows results;
 
     for (int i = 0; i < 20; ++i) // fonts, styles and caches settle
-        cycle(results);
+        testsupport::openAndCloseEveryResultWindow(results);
     const std::size_t before = heapInUse();
     for (int i = 1; i <= cycles; ++i) {
-        cycle(results);
+        testsupport::openAndCloseEveryResultWindow(results);
         if (i % 100 == 0 && i < cycles)
             std::printf("after %4d cycles: %+lld bytes\n", i,
                         static_cast<long long>(heapInUse()) - static_cast<long long>(before));

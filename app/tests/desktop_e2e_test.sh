@@ -94,6 +94,22 @@ window_pixels() { # window x y width height
     import -window "$1" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- | od -An -v -tu1 -w3
 }
 
+# The greyed "60-70KG(132-154p)": grey text (#808080, its edges blended into
+# the box) on one line, nothing black.
+greyed_caption() {
+    window_pixels "$questionnaire" 114 120 95 33 | awk '
+        { n++; lo = $1; hi = $1
+          for (i = 2; i <= 3; i++) { if ($i < lo) lo = $i; if ($i > hi) hi = $i } }
+        lo >= 112 && hi <= 144 && hi - lo <= 4 { grey++ }
+        hi < 64 { black++ }
+        !($1 == 212 && $2 == 208 && $3 == 200) { ink[int((n - 1) / 95)] = 1 }
+        END { print grey + 0, black + 0, length(ink) }'
+}
+greyed_caption_shows() {
+    read -r grey black rows <<<"$(greyed_caption)"
+    (( grey >= 10 && black == 0 && rows <= 13 ))
+}
+
 program_ended() {
     ! kill -0 "$trimvale_pid" 2>/dev/null
 }
@@ -123,21 +139,6 @@ echo "- answers by mouse and keyboard give the female 130 program"
 wait_for 10 is_active "$questionnaire"
 click "$questionnaire" 6840 1800 1815 495 # 90-100KG, by mouse; the box takes the focus
 
-# The greyed "60-70KG(132-154p)": grey text (#808080, its edges blended into
-# the box) on one line, nothing black.
-greyed_caption() {
-    window_pixels "$questionnaire" 114 120 95 33 | awk '
-        { n++; lo = $1; hi = $1
-          for (i = 2; i <= 3; i++) { if ($i < lo) lo = $i; if ($i > hi) hi = $i } }
-        lo >= 112 && hi <= 144 && hi - lo <= 4 { grey++ }
-        hi < 64 { black++ }
-        !($1 == 212 && $2 == 208 && $3 == 200) { ink[int((n - 1) / 95)] = 1 }
-        END { print grey + 0, black + 0, length(ink) }'
-}
-greyed_caption_shows() {
-    read -r grey black rows <<<"$(greyed_caption)"
-    (( grey >= 10 && black == 0 && rows <= 13 ))
-}
 # Windows draws greyed captions itself, embossed, in the system's colours.
 if $own_desktop; then
     wait_for 5 greyed_caption_shows ||

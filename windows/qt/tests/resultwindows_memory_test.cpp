@@ -2,6 +2,7 @@
 // toolkit's caches have settled, a thousand more windows opened and closed
 // keep the heap in use where it was.
 #include <testsupport/qt/offscreen.h>
+#include <testsupport/qt/windowchurn.h>
 
 #include <windows/qt/form.h>
 #include <windows/qt/resultwindows.h>
@@ -10,18 +11,6 @@
 #include <QtWidgets/QApplication>
 
 #include <malloc.h>
-
-namespace {
-
-void openAndCloseEach(windows::QtResultWindows &results)
-{
-    for (auto kind : questionnaire::kResultKinds)
-        results.showWindow(kind)->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
-} // namespace
 
 class ResultWindowsMemoryTest : public QObject
 {
@@ -43,10 +32,10 @@ void ResultWindowsMemoryTest::heapDoesNotGrow()
 #endif
     windows::QtResultWindows results;
     for (int i = 0; i < 300; ++i)
-        openAndCloseEach(results);
+        testsupport::openAndCloseEveryResultWindow(results);
     const auto before = static_cast<long long>(mallinfo2().uordblks);
     for (int i = 0; i < 700; ++i)
-        openAndCloseEach(results);
+        testsupport::openAndCloseEveryResultWindow(results);
     const auto growth = static_cast<long long>(mallinfo2().uordblks) - before;
     qInfo("heap in use after 300 and after 1000 cycles of five windows differs by %lld bytes",
           growth);

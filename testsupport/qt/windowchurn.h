@@ -1,0 +1,13 @@
+// One cycle of the result windows' life, as the memory test and benchmark
+// repeat it: every result window opened, closed and deleted.
+#pragma once
+
+namespace windows {
+class QtResultWindows;
+}
+
+namespace testsupport {
+
+void openAndCloseEveryResultWindow(windows::QtResultWindows &results);
+
+} // namespace testsupport
