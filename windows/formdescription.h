@@ -78,6 +78,15 @@ struct ControlDescription
     std::string_view text;
     std::variant<Rect, Ends> place;
     Look look;
+    // What assistive technology calls a control whose text does not name it.
+    std::string_view accessibleName = {};
+};
+
+// What a window is to assistive technology.
+enum class WindowRole
+{
+    Frame,  // a window to work in; the control with the focus is read
+    Notice, // a message: its whole text is read when it opens
 };
 
 enum class Frame
@@ -98,6 +107,7 @@ struct FormDescription
     // Names of the controls that take the focus, in keyboard order; the first
     // has the focus when the window opens. Empty: creation order.
     std::span<const std::string_view> tabOrder = {};
+    WindowRole role = WindowRole::Frame;
 };
 
 } // namespace windows

@@ -72,4 +72,19 @@ const FormDescription &questionnaireForm()
     return kForm1;
 }
 
+std::string_view rowHeading(questionnaire::Group group)
+{
+    switch (group) {
+    case questionnaire::Group::Weight:
+        return "Label2";
+    case questionnaire::Group::Height:
+        return "Label5";
+    case questionnaire::Group::Age:
+        return "Label3";
+    case questionnaire::Group::Sex:
+        return "Label4";
+    }
+    return {};
+}
+
 } // namespace windows

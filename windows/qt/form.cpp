@@ -1,4 +1,5 @@
 #include <windows/placement.h>
+#include <windows/qt/accessibility.h>
 #include <windows/qt/colour.h>
 #include <windows/qt/fonts.h>
 #include <windows/qt/form.h>
@@ -121,6 +122,8 @@ QWidget *createControl(const ControlDescription &control, QWidget *window)
     }
 
     widget->setObjectName(toQString(control.name));
+    if (!control.accessibleName.empty())
+        widget->setAccessibleName(toQString(control.accessibleName));
     widget->setFont(toQFont(control.look.font));
     if (const auto *rect = std::get_if<Rect>(&control.place))
         widget->setGeometry(twipsToPixels(*rect));
@@ -152,12 +155,15 @@ void initializeToolkit()
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
     palette.setColor(QPalette::Disabled, QPalette::Text, grey);
     QApplication::setPalette(palette);
+
+    installAccessibility();
 }
 
 void buildForm(QWidget *window, const FormDescription &description)
 {
     window->setObjectName(toQString(description.name));
     window->setWindowTitle(toQString(description.caption));
+    setWindowRole(window, description.role);
     // Every control sits at a fixed place, captions right of their boxes:
     // "-reverse" or a right-to-left language must not mirror that.
     window->setLayoutDirection(Qt::LeftToRight);

@@ -1,3 +1,5 @@
+#include <windows/answerhints.h>
+#include <windows/qt/accessibility.h>
 #include <windows/qt/form.h>
 #include <windows/qt/questionnairewindow.h>
 #include <windows/qt/text.h>
@@ -6,11 +8,16 @@
 
 #include <questionnaire/option.h>
 
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 
 namespace windows {
 
 namespace {
+
+constexpr questionnaire::Group kGroups[] = {questionnaire::Group::Weight,
+                                            questionnaire::Group::Height, questionnaire::Group::Age,
+                                            questionnaire::Group::Sex};
 
 // Builds the window from its layout first, so that the flags can hold its boxes.
 std::array<TickBox *, 16> buildAndFindBoxes(QWidget *window)
@@ -35,7 +42,14 @@ QuestionnaireWindow::QuestionnaireWindow(QWidget *parent)
 {
     for (const questionnaire::Option &option : questionnaire::options()) {
         connect(tickBox(option), &TickBox::clickEvent, this,
-                [this, &option] { m_actions.tickBoxClicked(option); });
+                [this, &option] { tickBoxClicked(option); });
+    }
+    for (questionnaire::Group group : kGroups) {
+        QList<QWidget *> row;
+        for (const questionnaire::Option &option : questionnaire::optionsOf(group))
+            row.append(tickBox(option));
+        groupUnderHeading(findChild<QLabel *>(toQString(rowHeading(group))), row);
+        describeRow(group);
     }
     connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
             &QuestionnaireWindow::getIndividualProgram);
@@ -64,6 +78,33 @@ void QuestionnaireWindow::getIndividualProgram()
 void QuestionnaireWindow::clearForms()
 {
     m_actions.clearForms();
+    for (questionnaire::Group group : kGroups)
+        describeRow(group);
+    m_announcer.announce(toQString(kClearedMessage));
+}
+
+void QuestionnaireWindow::tickBoxClicked(const questionnaire::Option &option)
+{
+    const bool wasOpen = rowPlace(m_flags, option) == RowPlace::Open;
+    m_actions.tickBoxClicked(option);
+    describeRow(option.group);
+    // Only a click that answers a row greys boxes; the tick itself is the box's own state.
+    if (wasOpen && rowPlace(m_flags, option) == RowPlace::Answer)
+        m_announcer.announce(QString::fromStdString(answeredMessage(headingText(option.group))));
+}
+
+std::string QuestionnaireWindow::headingText(questionnaire::Group group) const
+{
+    return findChild<QLabel *>(toQString(rowHeading(group)))->text().toStdString();
+}
+
+void QuestionnaireWindow::describeRow(questionnaire::Group group)
+{
+    const std::string heading = headingText(group);
+    for (const questionnaire::Option &option : questionnaire::optionsOf(group)) {
+        const std::string hint = tickBoxHint(rowPlace(m_flags, option), heading);
+        tickBox(option)->setAccessibleDescription(QString::fromStdString(hint));
+    }
 }
 
 } // namespace windows

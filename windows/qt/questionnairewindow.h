@@ -4,6 +4,7 @@
 // does is shared with every toolkit (QuestionnaireActions).
 #pragma once
 
+#include <windows/qt/accessibility.h>
 #include <windows/qt/resultwindows.h>
 #include <windows/qt/tickboxflags.h>
 #include <windows/questionnaireactions.h>
@@ -14,6 +15,7 @@
 #include <QtWidgets/QWidget>
 
 #include <array>
+#include <string>
 
 QT_BEGIN_NAMESPACE
 class QPushButton;
@@ -47,7 +49,13 @@ private slots:
     void clearForms();
 
 private:
+    void tickBoxClicked(const questionnaire::Option &option);
+    // Tells assistive technology each box's place under the one-answer rule.
+    void describeRow(questionnaire::Group group);
+    std::string headingText(questionnaire::Group group) const;
+
     std::array<TickBox *, 16> m_boxes{};
+    Announcer m_announcer{this};
     TickBoxFlags m_flags;
     QtResultWindows m_results;
     QuestionnaireActions m_actions;
