@@ -23,6 +23,8 @@ packages=(
     libbenchmark-dev heaptrack libx11-dev
     # a real X server with a window manager, for screenshots and desktop tests
     xvfb xauth openbox xdotool wmctrl xclip x11-utils imagemagick
+    # assistive technology: a private D-Bus session, the AT-SPI registry and a Python client
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()
