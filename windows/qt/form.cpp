@@ -8,6 +8,7 @@
 #include <windows/qt/tickbox.h>
 #include <windows/units.h>
 
+#include <QtCore/QTimer>
 #include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
@@ -138,6 +139,28 @@ QWidget *createControl(const ControlDescription &control, QWidget *window)
     return widget;
 }
 
+// A window of fixed size cannot be maximized. Window managers that ignore
+// the hints, and Qt's own title bar on Wayland, still offer the maximize
+// button; the window then goes back to normal at once, where it was.
+class StaysUnmaximized final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::WindowStateChange &&
+            (window->windowState() & Qt::WindowMaximized)) {
+            QTimer::singleShot(0, window, [window] {
+                window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
+            });
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void initializeToolkit()
@@ -174,6 +197,7 @@ void buildForm(QWidget *window, const FormDescription &description)
         window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         window->setFixedSize(client);
+        window->installEventFilter(new StaysUnmaximized(window));
     } else {
         window->setWindowFlags(Qt::Window);
         window->resize(client);

@@ -44,6 +44,7 @@ private slots:
     void formLoadsOnShowAndUnloadsOnClose();
     void tickBoxRaisesClickEventOnEveryChange();
     void staysLeftToRightWhenAskedForRightToLeft();
+    void fixedWindowRefusesToBeMaximized();
 };
 
 void FormTest::textBoxScrollsOnlyWhenItsTextCannotFit()
@@ -134,6 +135,25 @@ void FormTest::staysLeftToRightWhenAskedForRightToLeft()
     QApplication::setLayoutDirection(Qt::LeftToRight);
     QVERIFY(built == expected);
     QVERIFY(turned == expected);
+}
+
+void FormTest::fixedWindowRefusesToBeMaximized()
+{
+    QWidget fixed;
+    buildForm(&fixed, kLongForm);
+    fixed.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fixed));
+    const QSize size = fixed.size();
+    fixed.setWindowState(Qt::WindowMaximized);
+    QTRY_COMPARE(fixed.windowState(), Qt::WindowNoState);
+    QCOMPARE(fixed.size(), size);
+
+    QWidget sizable;
+    buildForm(&sizable, kShortForm);
+    sizable.show();
+    sizable.setWindowState(Qt::WindowMaximized);
+    QCoreApplication::processEvents(); // where the fixed window's return to normal runs
+    QCOMPARE(sizable.windowState(), Qt::WindowMaximized);
 }
 
 QTEST_MAIN(FormTest)
