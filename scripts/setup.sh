@@ -25,6 +25,8 @@ packages=(
     xvfb xauth openbox xdotool wmctrl xclip x11-utils imagemagick
     # assistive technology: a private D-Bus session, the AT-SPI registry and a Python client
     dbus-daemon at-spi2-core python3-pyatspi
+    # a Wayland compositor with XWayland, and Qt's Wayland platform
+    weston xwayland qt6-wayland
 )
 
 missing=()

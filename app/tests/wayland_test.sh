@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Trimvale on a Wayland desktop: weston's headless backend, with a runtime
+# folder, socket, D-Bus session and AT-SPI registry of this test's own. The
+# program must start natively on Wayland, draw its questionnaire exactly as on
+# X11, answer and open a program window when driven through AT-SPI (the
+# headless backend has no seat: no keyboard, no pointer), and also start under
+# weston's XWayland. Then weston again, in a window on an X server, for its
+# seat: the close box of Qt's own title bar must end the program with 0.
+# Usage: wayland_test.sh PROGRAM PROGRAM_TEXT
+set -euo pipefail
+if [[ -z "${TRIMVALE_OWN_BUS-}" ]]; then
+    TRIMVALE_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+program=$1
+export TRIMVALE_PROGRAM_TEXT=$2
+here=$(dirname "$(realpath "$0")")
+source "$here/../../scripts/desktop.sh"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    kill "${pids[@]}" 2>/dev/null || true
+    wait "${pids[@]}" 2>/dev/null || true
+    stop_desktop
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    for log in "$work"/*.log; do
+        echo "--- $log" >&2
+        cat "$log" >&2
+    done
+    exit 1
+}
+drive() { /usr/bin/python3 "$here/wayland_drive.py" "$@"; }
+
+echo "- the questionnaire on X11, to compare with"
+start_desktop 1280x800x24
+QT_QPA_PLATFORM=xcb "$program" 2>"$work/x11.log" &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvane$' | head -n 1) ||
+    fail "no questionnaire on X11"
+wait_for 10 test "$(xdotool getactivewindow)" = "$window"
+import -window "$window" "$work/x11.png"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+stop_desktop
+unset DISPLAY
+
+echo "- weston, headless"
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export WAYLAND_DISPLAY=trimvale-test
+# --debug lets weston-screenshooter take the screen.
+weston --backend=headless-backend.so --use-pixman --width=1280 --height=800 --xwayland \
+    --debug --socket="$WAYLAND_DISPLAY" --log="$work/weston.log" &
+pids+=($!)
+wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+
+echo "- starts natively on Wayland"
+QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$work/wayland.log" &
+wayland_pid=$!
+pids+=($wayland_pid)
+drive start || fail "no questionnaire on Wayland"
+[[ ! -s "$work/wayland.log" ]] || fail "the program printed warnings on Wayland"
+
+echo "- its client area is the X11 rendering, pixel for pixel"
+# The screen settles once the questionnaire is shown and active; shoot until it matches.
+matches() {
+    rm -f "$work"/wayland-screenshot-*.png
+    (cd "$work" && weston-screenshooter) >/dev/null 2>&1
+    /usr/bin/python3 "$here/find_image.py" "$work"/wayland-screenshot-*.png "$work/x11.png"
+}
+wait_for 10 matches || { matches; fail "the questionnaire looks different on Wayland"; }
+
+echo "- answered through AT-SPI, it opens the program window"
+drive answer || fail "the program window did not open on Wayland"
+kill -0 "$wayland_pid" || fail "the program ended"
+
+echo "- starts under weston's XWayland"
+display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" | head -n 1)
+[[ -n "$display" ]] || fail "weston offers no X server"
+DISPLAY=$display QT_QPA_PLATFORM=xcb "$program" 2>"$work/xwayland.log" &
+pids+=($!)
+DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name '^Orvane$' >/dev/null ||
+    fail "no questionnaire under XWayland"
+kill "${pids[@]}"
+wait "${pids[@]}" 2>/dev/null || true
+pids=()
+
+echo "- weston with a seat: the close box ends the program with 0"
+start_desktop 1280x800x24
+weston --backend=x11-backend.so --use-pixman --width=1024 --height=700 --debug \
+    --socket="$WAYLAND_DISPLAY" --log="$work/weston-x11.log" &
+pids+=($!)
+wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
+weston_window() { wmctrl -l | awk '/Weston Compositor/ { print $1; exit }'; }
+wait_for 20 test -n "$(weston_window)"
+output=$(weston_window)
+QT_QPA_PLATFORM=wayland "$program" 2>>"$work/wayland.log" &
+pid=$!
+pids+=($pid)
+# Where the client area is: the top of the X11 rendering, found on weston's screen.
+width=$(identify -format %w "$work/x11.png")
+convert "$work/x11.png" -crop "${width}x60+0+0" +repage "$work/top.png"
+client_place() {
+    xdotool mousemove --window "$output" 1020 695 # the pointer off the window
+    rm -f "$work"/wayland-screenshot-*.png
+    (cd "$work" && weston-screenshooter) >/dev/null 2>&1
+    /usr/bin/python3 "$here/find_image.py" "$work"/wayland-screenshot-*.png "$work/top.png"
+}
+wait_for 20 client_place || fail "the questionnaire did not show under weston"
+read -r left top < <(client_place)
+# Qt's title bar is 30 pixels high; its close box is 18 pixels wide, 8 from the right.
+xdotool mousemove --window "$output" $((left + width - 14)) $((top - 15)) click 1
+wait_for 10 sh -c "! kill -0 $pid" || fail "the program runs on with its last window closed"
+wait "$pid" || fail "the program ended with exit code $?"
+echo "PASS"
