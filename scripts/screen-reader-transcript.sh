@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Prints what the Orca screen reader speaks while Trimvale is used with the
+# keyboard alone, step by step, on a throw-away desktop with its own D-Bus
+# session. Installs Orca if it is missing.
+# Usage: bash scripts/screen-reader-transcript.sh [PROGRAM]   (default: the test build)
+set -uo pipefail
+here=$(dirname "$(realpath "$0")")
+program=$(realpath "${1:-$here/../build/test/app/trimvale}")
+if [[ -z "${TRIMVALE_OWN_BUS-}" ]]; then
+    if ! command -v orca >/dev/null; then
+        sudo=()
+        ((EUID == 0)) || sudo=(sudo)
+        "${sudo[@]}" apt-get install -y -qq --no-install-recommends orca >/dev/null
+    fi
+    TRIMVALE_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$program" 2>/dev/null
+fi
+source "$here/desktop.sh"
+
+work=$(mktemp -d)
+start_desktop
+export HOME=$work/home
+mkdir -p "$HOME"
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+bus=$!
+orca --debug-file "$work/orca.debug" -u "$HOME/orca" >"$work/orca.log" 2>&1 &
+orca=$!
+wait_for 20 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.debug"
+
+step() {
+    echo "$(date +%H:%M:%S.%6N) == $1" >>"$work/steps"
+    shift
+    if [[ $# -gt 0 ]]; then xdotool key --delay 700 "$@"; fi
+    sleep 2
+}
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1 &
+app=$!
+step "The questionnaire opens (first focus)"
+step "Space: tick 60-70KG" space
+step "Tab: the next box that takes the focus" Tab
+step "Shift+Tab: back to the answer" shift+Tab
+step "Tab through the other rows to Clear Forms" Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+step "Space on Clear Forms" space
+step "Answer 70-80KG, 50-60Years, Male, 1.45-1.65M; get individual program" \
+    Tab Tab space Tab Tab Tab Tab space Tab space Tab space Tab
+step "Space on get individual program: the notice" space
+step "Alt+F4 closes the notice" alt+F4
+step "Clear Forms" Tab space
+step "Answer 100KG, 20-30Years, Female, 1.45-1.65M" \
+    Tab Tab Tab Tab Tab space Tab space Tab Tab space Tab space Tab
+step "Space on get individual program: a program window" space
+step "Down: the next line" Down
+
+kill "$app" "$orca" "$bus" 2>/dev/null
+wait "$app" "$orca" "$bus" 2>/dev/null
+stop_desktop
+
+# Orca's speech between the steps, without its echo of the keys pressed.
+sed -n "s/^\([0-9:.]*\) - SPEECH OUTPUT: '\(.*\)' *{.*/\1     \2/p" "$work/orca.debug" |
+    grep -v -E "^[0-9:.]+     (tab|space|left shift|left alt|escape|Screen reader on\.) ?$" |
+    cat - "$work/steps" | sort | sed 's/^[0-9:.]* //'
+rm -rf "$work"
