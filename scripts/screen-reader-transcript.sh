@@ -38,7 +38,7 @@ wait_for 60 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.debug" || e
 step() {
     echo "$(date +%H:%M:%S.%6N) == $1" >>"$work/steps"
     shift
-    if [[ $# -gt 0 ]]; then xdotool key --delay 700 "$@"; fi
+    if [[ $# -gt 0 ]]; then xdotool key --delay 400 "$@"; fi
     sleep 2
 }
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1 &
