@@ -16,6 +16,9 @@ enum class Group
     Sex
 };
 
+// The groups, in the order of their rows on screen.
+inline constexpr Group kGroups[] = {Group::Weight, Group::Height, Group::Age, Group::Sex};
+
 struct Option
 {
     int number;               // the N of the control name CheckN

@@ -34,7 +34,7 @@ ResultKind bandOf(int total, std::span<const Band> bands)
 int totalScore(const Board &board)
 {
     int total = 0;
-    for (Group group : {Group::Weight, Group::Height, Group::Age, Group::Sex})
+    for (Group group : kGroups)
         total += board.groupAnswer(group).points;
     return total;
 }

@@ -32,7 +32,7 @@ public:
     QLabel *heading() const { return m_heading; }
 
     // The heading, then the members.
-    QList<QWidget *> children() const
+    QList<QWidget *> controls() const
     {
         QList<QWidget *> all{m_heading.data()};
         for (const QPointer<QWidget> &member : m_members)
@@ -41,7 +41,7 @@ public:
         return all;
     }
 
-    bool contains(const QWidget *widget) const { return children().contains(widget); }
+    bool contains(const QWidget *widget) const { return controls().contains(widget); }
 
 private:
     QPointer<QLabel> m_heading;
@@ -86,6 +86,19 @@ QAccessibleInterface *groupInterface(const QWidget *control)
     return group ? QAccessible::queryAccessibleInterface(group) : nullptr;
 }
 
+// A control that may stand in a group: the group, not the window, is its parent.
+class GroupableAccessible : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QAccessibleInterface *parent() const override
+    {
+        QAccessibleInterface *group = groupInterface(widget());
+        return group ? group : QAccessibleWidget::parent();
+    }
+};
+
 class WindowAccessible final : public QAccessibleWidget
 {
 public:
@@ -125,10 +138,10 @@ public:
     {
         return QAccessible::queryAccessibleInterface(group()->parent());
     }
-    int childCount() const override { return int(group()->children().size()); }
+    int childCount() const override { return int(group()->controls().size()); }
     QAccessibleInterface *child(int index) const override
     {
-        const QList<QWidget *> children = group()->children();
+        const QList<QWidget *> children = group()->controls();
         if (index < 0 || index >= children.size())
             return nullptr;
         return QAccessible::queryAccessibleInterface(children.at(index));
@@ -137,7 +150,7 @@ public:
     {
         if (!child)
             return -1;
-        return int(group()->children().indexOf(qobject_cast<QWidget *>(child->object())));
+        return int(group()->controls().indexOf(qobject_cast<QWidget *>(child->object())));
     }
 
     QString text(QAccessible::Text t) const override
@@ -152,7 +165,7 @@ public:
     QRect rect() const override
     {
         QRect area;
-        for (QWidget *child : group()->children())
+        for (QWidget *child : group()->controls())
             area |= QRect(child->mapToGlobal(QPoint(0, 0)), child->size());
         return area;
     }
@@ -174,20 +187,14 @@ public:
 };
 
 // A tick box as Qt presents a check box, inside its row's group.
-class TickBoxAccessible final : public QAccessibleWidget
+class TickBoxAccessible final : public GroupableAccessible
 {
 public:
     explicit TickBoxAccessible(TickBox *box)
-        : QAccessibleWidget(box, QAccessible::CheckBox)
+        : GroupableAccessible(box, QAccessible::CheckBox)
     {}
 
     TickBox *box() const { return static_cast<TickBox *>(widget()); }
-
-    QAccessibleInterface *parent() const override
-    {
-        QAccessibleInterface *group = groupInterface(widget());
-        return group ? group : QAccessibleWidget::parent();
-    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -226,18 +233,12 @@ public:
 };
 
 // A label; a heading also names its group.
-class LabelAccessible final : public QAccessibleWidget
+class LabelAccessible final : public GroupableAccessible
 {
 public:
     explicit LabelAccessible(QLabel *label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
+        : GroupableAccessible(label, QAccessible::StaticText)
     {}
-
-    QAccessibleInterface *parent() const override
-    {
-        QAccessibleInterface *group = groupInterface(widget());
-        return group ? group : QAccessibleWidget::parent();
-    }
 
     QString text(QAccessible::Text t) const override
     {

@@ -15,10 +15,6 @@ namespace windows {
 
 namespace {
 
-constexpr questionnaire::Group kGroups[] = {questionnaire::Group::Weight,
-                                            questionnaire::Group::Height, questionnaire::Group::Age,
-                                            questionnaire::Group::Sex};
-
 // Builds the window from its layout first, so that the flags can hold its boxes.
 std::array<TickBox *, 16> buildAndFindBoxes(QWidget *window)
 {
@@ -44,7 +40,7 @@ QuestionnaireWindow::QuestionnaireWindow(QWidget *parent)
         connect(tickBox(option), &TickBox::clickEvent, this,
                 [this, &option] { tickBoxClicked(option); });
     }
-    for (questionnaire::Group group : kGroups) {
+    for (questionnaire::Group group : questionnaire::kGroups) {
         QList<QWidget *> row;
         for (const questionnaire::Option &option : questionnaire::optionsOf(group))
             row.append(tickBox(option));
@@ -78,7 +74,7 @@ void QuestionnaireWindow::getIndividualProgram()
 void QuestionnaireWindow::clearForms()
 {
     m_actions.clearForms();
-    for (questionnaire::Group group : kGroups)
+    for (questionnaire::Group group : questionnaire::kGroups)
         describeRow(group);
     m_announcer.announce(toQString(kClearedMessage));
 }
