@@ -42,6 +42,9 @@ QRect TickBox::captionRect() const
 void TickBox::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
+    // A painter lays text out in the application's direction: right-to-left,
+    // "60-and more" would read "and more-60". The box's own direction holds.
+    painter.setLayoutDirection(layoutDirection());
     QStyleOptionButton option;
     initStyleOption(&option);
 

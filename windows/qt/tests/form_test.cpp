@@ -21,9 +21,13 @@ const std::string kLongText = [] {
     return text;
 }();
 
+// Digits and hyphens are neutral to the bidirectional algorithm: laid out
+// right-to-left, "60-and more" would read "and more-60".
 const ControlDescription kShortControls[] = {
-    {"Text1", ControlKind::TextBox, "One line\r\nand another\r\n", Rect{150, 150, 3000, 1500}, {}},
-    {"Check1", ControlKind::TickBox, "Tick", Rect{150, 1800, 1500, 300}, {}},
+    {"Text1", ControlKind::TextBox, "One line, 2-3 times\r\nand another\r\n",
+     Rect{150, 150, 3000, 1500}, {}},
+    {"Check1", ControlKind::TickBox, "60-and more", Rect{150, 1800, 1500, 300}, {}},
+    {"Label1", ControlKind::Label, "1.45-1.65M", Rect{1800, 1800, 1500, 300}, {}},
 };
 const ControlDescription kLongControls[] = {
     {"Text1", ControlKind::TextBox, kLongText, Rect{150, 150, 3000, 1500}, {}},
@@ -53,7 +57,7 @@ void FormTest::textBoxScrollsOnlyWhenItsTextCannotFit()
     buildForm(&shortWindow, kShortForm);
     auto *shortBox = shortWindow.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     QVERIFY(shortBox);
-    QCOMPARE(shortBox->toPlainText(), QStringLiteral("One line\nand another\n"));
+    QCOMPARE(shortBox->toPlainText(), QStringLiteral("One line, 2-3 times\nand another\n"));
     QCOMPARE(shortBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
     QWidget longWindow;
