@@ -9,7 +9,12 @@
 #include "icons/trimvale.xpm"
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <optional>
+#include <string>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace {
@@ -29,12 +34,107 @@ void reopenClosedStandardStreams()
 // then crashes in its text boxes.
 constexpr int kLeastDepth = 16;
 
+bool isSet(const char *variable)
+{
+    const char *value = std::getenv(variable);
+    return value && *value;
+}
+
+bool platformAskedFor(int argc, char *argv[])
+{
+    if (isSet("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    return false;
+}
+
+// Where no window can open, Qt aborts with a core dump and advice to reinstall
+// the program. The person gets one line that says what is wrong instead: what
+// the toolkit prints while it connects is held back, and passed on once it has
+// connected.
+class DisplayCheck
+{
+public:
+    DisplayCheck()
+        : m_held(memfd_create("trimvale-held-stderr", MFD_CLOEXEC))
+    {
+        std::fflush(stderr);
+        if (m_held != -1) {
+            s_stderr = dup(STDERR_FILENO);
+            if (s_stderr != -1)
+                dup2(m_held, STDERR_FILENO);
+        }
+        s_previous = qInstallMessageHandler(&DisplayCheck::message);
+    }
+    ~DisplayCheck()
+    {
+        qInstallMessageHandler(s_previous);
+        restoreStderr();
+        if (m_held != -1) {
+            char buffer[4096];
+            ssize_t n;
+            lseek(m_held, 0, SEEK_SET);
+            while ((n = read(m_held, buffer, sizeof buffer)) > 0)
+                std::fwrite(buffer, 1, static_cast<std::size_t>(n), stderr);
+            close(m_held);
+        }
+    }
+    Q_DISABLE_COPY_MOVE(DisplayCheck)
+
+private:
+    static void restoreStderr()
+    {
+        std::fflush(stderr);
+        if (s_stderr != -1) {
+            dup2(s_stderr, STDERR_FILENO);
+            close(s_stderr);
+            s_stderr = -1;
+        }
+    }
+
+    static void message(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type != QtFatalMsg) {
+            s_previous(type, context, text);
+            return;
+        }
+        // Fatal while connecting: no platform could open a window.
+        restoreStderr();
+        std::string unreachable;
+        for (const char *variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+            if (isSet(variable))
+                unreachable += (unreachable.empty() ? "" : " or ") + std::string(variable) + "=" +
+                               std::getenv(variable);
+        }
+        std::fprintf(stderr, "trimvale: there is no display to open the window on%s%s.\n",
+                     unreachable.empty() ? "" : ": ",
+                     unreachable.empty() ? "" : (unreachable + " cannot be reached").c_str());
+        std::fflush(stderr);
+        std::_Exit(1); // what the toolkit built so far is of no use; nothing needs tidying
+    }
+
+    int m_held; // in memory: the program writes no files
+    static inline int s_stderr = -1;
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     reopenClosedStandardStreams();
+    if (!platformAskedFor(argc, argv) && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+        std::fputs("trimvale: there is no display to open the window on: neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set.\n",
+                   stderr);
+        return 1;
+    }
+    std::optional<DisplayCheck> displayCheck(std::in_place);
     QApplication app(argc, argv);
+    displayCheck.reset();
     if (const QScreen *screen = QGuiApplication::primaryScreen();
         screen && screen->depth() < kLeastDepth) {
         std::fprintf(stderr,
