@@ -30,7 +30,7 @@ start_desktop() {
     _desktop_dir=$(mktemp -d)
     Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$_desktop_dir/display" 2>"$_desktop_dir/xvfb.log" &
     _desktop_pids+=($!)
-    wait_for 20 test -s "$_desktop_dir/display" || { cat "$_desktop_dir/xvfb.log" >&2; return 1; }
+    wait_for 60 test -s "$_desktop_dir/display" || { cat "$_desktop_dir/xvfb.log" >&2; return 1; }
     _desktop_saved_display=${DISPLAY-}
     _desktop_saved_runtime=${XDG_RUNTIME_DIR-}
     export DISPLAY=":$(head -n 1 "$_desktop_dir/display")"
@@ -38,7 +38,7 @@ start_desktop() {
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
     openbox --sm-disable >"$_desktop_dir/openbox.log" 2>&1 &
     _desktop_pids+=($!)
-    wait_for 20 wmctrl -m
+    wait_for 60 wmctrl -m
 }
 
 stop_desktop() {

@@ -11,7 +11,7 @@ import warnings
 import pyatspi
 from gi.repository import GLib
 
-TIMEOUT = 20
+TIMEOUT = 60
 # pyatspi 2.46 calls functions that Atspi marks deprecated.
 warnings.filterwarnings("ignore", message=".*deprecated")
 
