@@ -35,29 +35,41 @@ trap 'kill "$orca" "$bus" 2>/dev/null; pkill -f "speech-dispatcher.*$XDG_RUNTIME
 # Orca does not start while another Orca runs.
 wait_for 60 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.debug" || exit 1
 
+speech() { grep -c "SPEECH OUTPUT" "$work/orca.debug" || true; }
+# Orca has spoken a line matching PATTERN since line COUNT of its speech.
+spoken_since() { # COUNT PATTERN
+    grep "SPEECH OUTPUT" "$work/orca.debug" | tail -n "+$(($1 + 1))" | grep -q -E "$2"
+}
+# step TITLE PATTERN [KEY...]: presses the keys, then waits until Orca has
+# spoken what ends the step (a line matching PATTERN), so that the next step
+# starts after it; a step that never gets there is marked in the transcript.
 step() {
-    echo "$(date +%H:%M:%S.%6N) == $1" >>"$work/steps"
-    shift
+    local title=$1 pattern=$2 before
+    shift 2
+    before=$(speech)
+    echo "$(date +%H:%M:%S.%6N) == $title" >>"$work/steps"
     if [[ $# -gt 0 ]]; then xdotool key --delay 400 "$@"; fi
-    sleep 2
+    wait_for 30 spoken_since "$before" "$pattern" ||
+        echo "$(date +%H:%M:%S.%6N) (nothing matching '$pattern' spoken within 30 s)" >>"$work/steps"
 }
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1 &
 app=$!
-step "The questionnaire opens (first focus)"
-step "Space: tick 60-70KG" space
-step "Tab: the next box that takes the focus" Tab
-step "Shift+Tab: back to the answer" shift+Tab
-step "Tab through the other rows to Clear Forms" Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
-step "Space on Clear Forms" space
+step "The questionnaire opens (first focus)" "Only one answer"
+step "Space: tick 60-70KG" "'checked" space
+step "Tab: the next box that takes the focus" "Only one answer" Tab
+step "Shift+Tab: back to the answer" "The answer for Weight" shift+Tab
+step "Tab through the other rows to Clear Forms" "Clear Forms" \
+    Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+step "Space on Clear Forms" "All answers cleared" space
 step "Answer 70-80KG, 50-60Years, Male, 1.45-1.65M; get individual program" \
-    Tab Tab space Tab Tab Tab Tab space Tab space Tab space Tab
-step "Space on get individual program: the notice" space
-step "Alt+F4 closes the notice" alt+F4
-step "Clear Forms" Tab space
-step "Answer 100KG, 20-30Years, Female, 1.45-1.65M" \
+    "get individual program" Tab Tab space Tab Tab Tab Tab space Tab space Tab space Tab
+step "Space on get individual program: the notice" "weight is very good" space
+step "Alt+F4 closes the notice" "get individual program" alt+F4
+step "Clear Forms" "All answers cleared" Tab space
+step "Answer 100KG, 20-30Years, Female, 1.45-1.65M" "get individual program" \
     Tab Tab Tab Tab Tab space Tab space Tab Tab space Tab space Tab
-step "Space on get individual program: a program window" space
-step "Down: the next line" Down
+step "Space on get individual program: a program window" "Eat period" space
+step "Down: the next line" "." Down
 
 kill "$app" "$orca" 2>/dev/null
 # Orca can hang on its way out; what it spoke is in its log already.

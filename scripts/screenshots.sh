@@ -7,8 +7,13 @@ cd "$(dirname "$0")/.."
 source scripts/desktop.sh
 
 trimvale_pid=""
+# A digest of a part of a window as the X server has it: window x y width height.
+pixels() { import -window "$1" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- | md5sum; }
+# Painted: more than the window's background colour shows.
+painted() { (($(import -window "$1" -depth 8 -format %k info:) > 2)); }
 shoot() { # window file
-    wait_for 10 bash -c "[[ \$(xdotool getactivewindow) == $1 ]]"
+    wait_for 60 bash -c "[[ \$(xdotool getactivewindow) == $1 ]]"
+    wait_for 60 painted "$1"
     import -frame -window "$1" "$2"
     echo "wrote $2"
 }
@@ -19,29 +24,39 @@ shoot_all() {
     shift 3
     "$@" 2>/dev/null &
     trimvale_pid=$!
-    form1=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvane$' | head -n 1)
+    form1=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane$' | head -n 1)
 
     # Clicks the middle of a control given in twips, at this scale.
     click() { # left top width height
         xdotool mousemove --window "$form1" $((($1 + $3 / 2) * scale / 15)) $((($2 + $4 / 2) * scale / 15)) click 1
     }
 
+    # Ticks a box and waits until its tick shows: left top width height, in twips.
+    tick() {
+        local x=$(($1 * scale / 15)) y=$(($2 * scale / 15)) height=$(($4 * scale / 15)) before
+        before=$(pixels "$form1" "$x" "$y" $((20 * scale)) "$height")
+        click "$@"
+        wait_for 60 eval '[[ $(pixels "$form1" "$x" "$y" $((20 * scale)) "$height") != "$before" ]]'
+    }
+
     shoot "$form1" "docs/$prefix$suffix.png"
-    click 6840 1800 1815 495 # 90-100KG(197-221p)
-    click 3360 2520 1815 495 # 1.65-1.75M(65-69in)
-    click 2760 3360 1215 495 # 30-40Years
-    click 2760 4080 1215 495 # Female
+    tick 6840 1800 1815 495 # 90-100KG(197-221p)
+    tick 3360 2520 1815 495 # 1.65-1.75M(65-69in)
+    tick 2760 3360 1215 495 # 30-40Years
+    tick 2760 4080 1215 495 # Female
     shoot "$form1" "docs/$prefix-answered$suffix.png"
 
     click 2520 4800 3015 495 # get individual program
-    program=$(timeout 10 xdotool search --sync --onlyvisible --name '^Youre personal program$' | head -n 1)
+    program=$(timeout 60 xdotool search --sync --onlyvisible --name '^Youre personal program$' | head -n 1)
     shoot "$program" "docs/${prefix/questionnaire/program}$suffix.png"
     wmctrl -i -c "$program"
+    # The notice has the same caption: the program window must be gone first.
+    wait_for 60 eval '! xwininfo -id "$program" >/dev/null 2>&1'
 
     xdotool windowactivate --sync "$form1"
     click 8760 4680 1215 855 # Clear Forms
     click 2520 4800 3015 495 # get individual program: the fresh board's notice
-    notice=$(timeout 10 xdotool search --sync --onlyvisible --name '^Youre personal program$' | head -n 1)
+    notice=$(timeout 60 xdotool search --sync --onlyvisible --name '^Youre personal program$' | head -n 1)
     shoot "$notice" "docs/${prefix/questionnaire/notice}$suffix.png"
 
     kill "$trimvale_pid"
