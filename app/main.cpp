@@ -1,6 +1,7 @@
 #include <windows/qt/form.h>
 #include <windows/qt/questionnairewindow.h>
 
+#include <QtCore/QLibraryInfo>
 #include <QtGui/QIcon>
 #include <QtGui/QPixmap>
 #include <QtGui/QScreen>
@@ -49,6 +50,13 @@ bool platformAskedFor(int argc, char *argv[])
             return true;
     }
     return false;
+}
+
+bool hasWaylandPlatform()
+{
+    const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                           QStringLiteral("/platforms/libqwayland-generic.so");
+    return access(plugin.toLocal8Bit().constData(), F_OK) == 0;
 }
 
 // Where no window can open, Qt aborts with a core dump and advice to reinstall
@@ -103,15 +111,19 @@ private:
         }
         // Fatal while connecting: no platform could open a window.
         restoreStderr();
-        std::string unreachable;
+        std::string why;
         for (const char *variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
-            if (isSet(variable))
-                unreachable += (unreachable.empty() ? "" : " or ") + std::string(variable) + "=" +
-                               std::getenv(variable);
+            if (!isSet(variable))
+                continue;
+            const std::string display = std::string(variable) + "=" + std::getenv(variable);
+            why += why.empty() ? ": " : "; ";
+            why +=
+                std::strcmp(variable, "WAYLAND_DISPLAY") == 0 && !hasWaylandPlatform()
+                    ? "Qt's Wayland platform, for " + display + ", is not installed (qt6-wayland)"
+                    : display + " cannot be reached";
         }
-        std::fprintf(stderr, "trimvale: there is no display to open the window on%s%s.\n",
-                     unreachable.empty() ? "" : ": ",
-                     unreachable.empty() ? "" : (unreachable + " cannot be reached").c_str());
+        std::fprintf(stderr, "trimvale: there is no display to open the window on%s.\n",
+                     why.c_str());
         std::fflush(stderr);
         std::_Exit(1); // what the toolkit built so far is of no use; nothing needs tidying
     }
