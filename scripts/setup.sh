@@ -1,21 +1,36 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Trimvale need.
-# Quick when nothing is missing: it asks dpkg first and calls apt-get only for
-# what is not installed yet.
+# Installs the Debian packages that Trimvale needs, by purpose:
+#
+#     bash scripts/setup.sh [GROUP...]
+#
+#   program   build and run the Linux program (the README's run command)
+#   windows   build Trimvale.exe with MinGW-w64
+#   tests     run the tests and checks: on top of the two above, Wine, the X
+#             and Wayland servers, the accessibility stack, the packaging checks
+#
+# With no group, all of them. Quick when nothing is missing: it asks dpkg
+# first and calls apt-get only for what is not installed yet.
 set -euo pipefail
 
-packages=(
-    # build
+program=(
     cmake g++ ninja-build pkg-config
-    libgtest-dev
     qt6-base-dev
+    # Qt's Wayland platform, so that the program runs natively on Wayland desktops
+    qt6-wayland
     # fonts that stand in for the Windows faces the windows are designed for
     fontconfig fonts-liberation fonts-urw-base35
-    # the Windows program: MinGW-w64 for 32 and 64 bits, GoogleTest's sources
-    # to build for Windows, and Wine with its fonts to run the 64-bit build
+)
+windows=(
+    cmake ninja-build
+    # MinGW-w64 for 32 and 64 bits, and GoogleTest's sources to build its tests
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-    binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 googletest wine64 fonts-wine
-    # checks of the desktop entry and the metainfo
+    binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 googletest
+)
+tests=(
+    libgtest-dev
+    # Wine with its fonts, to run the Windows program and its tests
+    wine64 fonts-wine
+    # checks of the desktop entry, the metainfo and the version resource
     cpp desktop-file-utils appstream
     # the Debian package and its checks, the hardening check
     dpkg-dev file lintian devscripts
@@ -25,12 +40,24 @@ packages=(
     xvfb xauth openbox xdotool wmctrl xclip x11-utils imagemagick
     # assistive technology: a private D-Bus session, the AT-SPI registry and a Python client
     dbus-daemon at-spi2-core python3-pyatspi
-    # a Wayland compositor with XWayland, and Qt's Wayland platform
-    weston xwayland qt6-wayland
+    # a Wayland compositor with XWayland
+    weston xwayland
 )
 
+groups=("$@")
+((${#groups[@]})) || groups=(program windows tests)
+packages=()
+for group in "${groups[@]}"; do
+    case $group in
+    program) packages+=("${program[@]}") ;;
+    windows) packages+=("${windows[@]}") ;;
+    tests) packages+=("${program[@]}" "${windows[@]}" "${tests[@]}") ;;
+    *) echo "setup.sh: no group '$group' (program, windows, tests)" >&2; exit 2 ;;
+    esac
+done
+
 missing=()
-for package in "${packages[@]}"; do
+for package in $(printf '%s\n' "${packages[@]}" | sort -u); do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
     [[ "$status" == installed ]] || missing+=("$package")
 done
