@@ -42,6 +42,8 @@ tests=(
     dbus-daemon at-spi2-core python3-pyatspi
     # a Wayland compositor with XWayland
     weston xwayland
+    # a Debian i386 tree, for the 32-bit Wine that runs the 32-bit Trimvale.exe
+    debootstrap
 )
 
 groups=("$@")

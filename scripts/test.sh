@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Trimvale and runs every test and check:
 # the whole test suite, the Windows program (built for 32 and 64 bits, the
-# 64-bit one tested under Wine), the tests that drive a real display once more
+# shipped 32-bit one tested under 32-bit Wine in a Debian i386 tree of its own,
+# the 64-bit one under Wine), the tests that drive a real display once more
 # while both cores are kept busy, the hardening of the release build, and the
 # whole test suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
@@ -17,6 +18,25 @@ echo "== Windows: Trimvale.exe for 32-bit Windows, the one that ships"
 cmake --preset windows
 cmake --build --preset windows
 bash app/tests/check_windows_exe.sh build/windows/app/Trimvale.exe
+
+echo "== Windows: the shipped Trimvale.exe and the 32-bit tests, under 32-bit Wine"
+cmake --preset windows32-test
+cmake --build --preset windows32-test
+status=0
+bash scripts/wine32-session.sh bash -c '
+    set -euo pipefail
+    bash app/tests/desktop_e2e_test.sh build/windows/app/Trimvale.exe
+    ctest --preset windows32-test -V >build/windows32-test/ctest.log 2>&1 ||
+        { tail -n 60 build/windows32-test/ctest.log; exit 1; }
+    tail -n 3 build/windows32-test/ctest.log
+    cases=$(grep -c "^[0-9]*: \[       OK \]" build/windows32-test/ctest.log || true)
+    echo "32-bit Trimvale.exe under 32-bit Wine ($TRIMVALE_WINE32_ROUTE): the desktop" \
+        "end-to-end test and $cases test cases passed"' || status=$?
+if ((status == 77)); then
+    echo "32-bit Trimvale.exe NOT run: this machine runs no 32-bit x86 code" >&2
+elif ((status != 0)); then
+    exit "$status"
+fi
 
 echo "== Windows: the 64-bit build and its tests under Wine"
 cmake --preset windows-test

@@ -6,15 +6,16 @@
 # ending when its last window closes.
 #
 # Trimvale.exe runs under Wine, on the display of the Wine session that runs
-# the Windows tests (scripts/wine-session.sh); the Linux program on a desktop
-# of its own.
+# the Windows tests (scripts/wine-session.sh, or scripts/wine32-session.sh for
+# 32-bit Wine, which names its runner in TRIMVALE_WINE_RUN); the Linux program
+# on a desktop of its own.
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/../../scripts/desktop.sh"
 run=("$program")
 own_desktop=true
 if [[ $program == *.exe ]]; then
-    run=(bash "$(dirname "$0")/../../cmake/wine-run.sh" "$program")
+    run=(bash "${TRIMVALE_WINE_RUN:-$(dirname "$0")/../../cmake/wine-run.sh}" "$program")
     own_desktop=false
 fi
 
@@ -118,7 +119,8 @@ $own_desktop && start_desktop 1280x800x24
 
 echo "- one centred window at start"
 start_program
-shown=$(xdotool search --onlyvisible --pid "$trimvale_pid" | wc -l)
+# By class, not process: under 32-bit Wine the program runs in a PID namespace of its own.
+shown=$(xdotool search --onlyvisible --classname '^trimvale(\.exe)?$' | wc -l)
 [[ $shown -eq 1 ]] || fail "$shown windows at start"
 eval "$(xdotool getdisplaygeometry --shell)"
 screen_width=$WIDTH screen_height=$HEIGHT

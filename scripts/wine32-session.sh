@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Runs a command with a 32-bit Wine for the 32-bit Trimvale.exe that ships.
+# Debian's 32-bit Wine lives in a Debian 12 i386 tree of its own under build/
+# (made once with debootstrap, kept for later runs), with a 32-bit Wine prefix
+# in it; each Windows program runs there through cmake/wine32-run.sh, in a
+# private mount and PID namespace that ends with it, on the X display that
+# this script starts on the machine (Xvfb with openbox).
+#
+#     bash scripts/wine32-session.sh COMMAND [ARGUMENT...]
+#
+# The command finds DISPLAY set, TRIMVALE_WINE_RUN naming the runner and
+# TRIMVALE_WINE32_ROUTE saying how 32-bit code runs here. The first line
+# printed says that too. Needs root, as debootstrap and chroot do.
+#
+# This machine must run 32-bit x86 code itself (the native route): a probe
+# says whether it does. Where it does not, the script says so in one line and
+# ends with 77: running the i386 tree emulated is not built yet.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+tree=${TRIMVALE_I386_TREE:-$root/build/i386-bookworm}
+# The machine's own Debian mirror, as apt has it.
+mirror=${TRIMVALE_DEBIAN_MIRROR:-$(
+    sed -n 's|^URIs: *\(http[^ ]*/debian\)/*$|\1|p' /etc/apt/sources.list.d/*.sources 2>/dev/null
+    sed -n 's|^deb  *\(http[^ ]*/debian\)/*  *bookworm .*|\1|p' /etc/apt/sources.list 2>/dev/null
+    true
+)}
+mirror=${mirror%%$'\n'*}
+mirror=${mirror:-http://deb.debian.org/debian}
+step="starting"
+trap 'echo "wine32-session: failed while $step" >&2' ERR
+
+((EUID == 0)) || { echo "wine32-session: needs root (debootstrap, chroot, namespaces)" >&2; exit 1; }
+
+# A 32-bit x86 program of 96 bytes that exits with 42, written out byte by
+# byte: whether it runs tells whether this machine runs i386 code.
+step="probing for 32-bit x86 code"
+probe=$(mktemp)
+printf '\177ELF\001\001\001\000\000\000\000\000\000\000\000\000\002\000\003\000\001\000\000\000\124\200\004\010\064\000\000\000\000\000\000\000\000\000\000\000\064\000\040\000\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\000\200\004\010\000\200\004\010\140\000\000\000\140\000\000\000\005\000\000\000\000\020\000\000\270\001\000\000\000\273\052\000\000\000\315\200' >"$probe"
+chmod +x "$probe"
+status=0
+"$probe" 2>/dev/null || status=$?
+rm -f "$probe"
+if [[ ${TRIMVALE_WINE32_ROUTE-} == emulated ]]; then
+    echo "wine32-session: running the i386 tree emulated is not built yet" >&2
+    exit 77
+elif ((status != 42)); then
+    echo "wine32-session: this machine runs no 32-bit x86 code (the probe ended with $status)," \
+        "and running it emulated is not built yet" >&2
+    exit 77
+fi
+export TRIMVALE_WINE32_ROUTE=native
+echo "32-bit Wine: native (this machine runs 32-bit x86 code)"
+
+if [[ ! -f $tree/.trimvale-tree ]]; then
+    step="making the i386 tree with debootstrap ($mirror)"
+    rm -rf "$tree"
+    mkdir -p "$(dirname "$tree")"
+    debootstrap --arch=i386 --variant=minbase bookworm "$tree" "$mirror" >"$tree.log" 2>&1 ||
+        { tail -n 5 "$tree.log" >&2; false; }
+    touch "$tree/.trimvale-tree"
+fi
+
+# Runs a command as root inside the tree, with /proc and the network's names.
+in_tree() {
+    cp /etc/resolv.conf "$tree/etc/resolv.conf"
+    unshare --mount --pid --fork --kill-child sh -c \
+        'mount -t proc proc "$0/proc" && exec chroot "$0" "$@"' "$tree" "$@"
+}
+if [[ ! -f $tree/.trimvale-wine ]]; then
+    step="installing Debian's 32-bit Wine in the tree"
+    in_tree apt-get update -qq >"$tree.log" 2>&1 || { tail -n 5 "$tree.log" >&2; false; }
+    DEBIAN_FRONTEND=noninteractive in_tree apt-get install -y -qq --no-install-recommends \
+        wine wine32 fonts-wine >"$tree.log" 2>&1 || { tail -n 5 "$tree.log" >&2; false; }
+    touch "$tree/.trimvale-wine"
+fi
+
+source "$root/scripts/desktop.sh"
+trap 'echo "wine32-session: failed while $step" >&2' ERR
+cleanup() { stop_desktop; }
+trap cleanup EXIT
+step="starting the X display"
+start_desktop 1280x800x24
+export TRIMVALE_I386_TREE=$tree TRIMVALE_WINE_RUN=$root/cmake/wine32-run.sh
+
+if [[ ! -f $tree/root/prefix32/system.reg ]]; then
+    step="making the 32-bit Wine prefix"
+    bash "$TRIMVALE_WINE_RUN" wineboot --init >/dev/null 2>&1
+    [[ -f $tree/root/prefix32/system.reg ]]
+fi
+# Wine 8 uses its own fonts only from the prefix's font folder.
+fonts=$tree/root/prefix32/drive_c/windows/Fonts
+mkdir -p "$fonts"
+cp -u "$tree"/usr/share/wine/fonts/* "$fonts/"
+
+step="running: $*"
+"$@"
