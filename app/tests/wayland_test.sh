@@ -42,7 +42,8 @@ QT_QPA_PLATFORM=xcb "$program" 2>"$work/x11.log" &
 pid=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane$' | head -n 1) ||
     fail "no questionnaire on X11"
-wait_for 60 test "$(xdotool getactivewindow)" = "$window"
+is_active() { [[ "$(xdotool getactivewindow)" == "$window" ]]; }
+wait_for 60 is_active || fail "the questionnaire did not become active on X11"
 import -window "$window" "$work/x11.png"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
@@ -104,7 +105,8 @@ weston --backend=x11-backend.so --use-pixman --width=1024 --height=700 --debug \
 pids+=($!)
 wait_for 60 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
 weston_window() { wmctrl -l | awk '/Weston Compositor/ { print $1; exit }'; }
-wait_for 60 test -n "$(weston_window)"
+weston_shown() { [[ -n "$(weston_window)" ]]; }
+wait_for 60 weston_shown || fail "weston's window did not show"
 output=$(weston_window)
 # Under AddressSanitizer, libwayland-client and Qt's Wayland plugin (unloaded
 # by then, so its frames cannot be named or suppressed) leave allocations at
@@ -121,24 +123,54 @@ pids+=($pid)
 line_up_pointer() {
     xdotool mousemove --window "$output" 0 0 mousemove --window "$output" 1023 699
 }
+shoot() { # FILE: weston's screen, pointer included
+    rm -f "$work"/wayland-screenshot-*.png
+    (cd "$work" && weston-screenshooter) >/dev/null 2>&1
+    mv "$work"/wayland-screenshot-*.png "$1"
+}
 # Where the client area is: the top of the X11 rendering, found on weston's screen.
 width=$(identify -format %w "$work/x11.png")
 convert "$work/x11.png" -crop "${width}x60+0+0" +repage "$work/top.png"
 client_place() {
     line_up_pointer
-    rm -f "$work"/wayland-screenshot-*.png
-    (cd "$work" && weston-screenshooter) >/dev/null 2>&1
-    /usr/bin/python3 "$here/find_image.py" "$work"/wayland-screenshot-*.png "$work/top.png"
+    shoot "$work/screen.png"
+    /usr/bin/python3 "$here/find_image.py" "$work/screen.png" "$work/top.png"
 }
 wait_for 60 client_place || fail "the questionnaire did not show under weston"
-read -r left top < <(client_place)
-# Qt's title bar is 30 pixels high; its close box is 18 pixels wide, 8 from the right.
+# Qt's title bar is 30 pixels high; its close box is 18 pixels wide, 8 from the
+# right, with a dark cross in its middle.
+shade() { # FILE X Y WIDTH HEIGHT: 1 where the area has a dark pixel, else 0
+    convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace gray -format '%[fx:minima < 0.5 ? 1 : 0]' info:
+}
+# The window settles where weston puts it: the close box is found twice in a
+# row at the same place, its cross drawn and the pointer away from it. The
+# pointer's arrow would cover the plain title bar just below and right of its tip.
+close_box_place=""
+close_box_settled() {
+    local place
+    place=$(client_place) || return 1
+    read -r left top <<<"$place"
+    close_x=$((left + width - 14)) close_y=$((top - 15))
+    [[ $(shade "$work/screen.png" $((close_x - 2)) $((close_y - 2)) 5 5) == 1 &&
+        $(shade "$work/screen.png" $((close_x + 1)) $((close_y + 6)) 6 8) == 0 ]] || return 1
+    [[ $place == "$close_box_place" ]] || { close_box_place=$place; return 1; }
+}
+# Qt's title bar acts on a press where the pointer was last reported to it, so
+# the click waits until weston shows its pointer on the close box: by then
+# weston has passed the motion on.
+pointer_on_close_box() {
+    shoot "$work/pointer.png"
+    [[ $(shade "$work/pointer.png" $((close_x + 1)) $((close_y + 6)) 6 8) == 1 ]]
+}
 # Should a click go astray all the same, it is tried again, a bounded number
 # of times, until the program has ended.
 closed=false
 for attempt in 1 2 3 4 5; do
-    line_up_pointer
-    xdotool mousemove --window "$output" $((left + width - 14)) $((top - 15)) click 1
+    close_box_place=""
+    wait_for 30 close_box_settled || continue
+    xdotool mousemove --window "$output" "$close_x" "$close_y"
+    wait_for 30 pointer_on_close_box || continue
+    xdotool click 1
     if wait_for 10 sh -c "! kill -0 $pid"; then closed=true; break; fi
 done 2>/dev/null
 $closed || fail "the program runs on with its last window closed"
