@@ -28,7 +28,11 @@ wait_for() {
 start_desktop() {
     local screen=${1:-1280x800x24}
     _desktop_dir=$(mktemp -d)
-    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$_desktop_dir/display" 2>"$_desktop_dir/xvfb.log" &
+    # -noreset: by default the server resets when its last client leaves, and
+    # drops a client that connects meanwhile, such as the window manager
+    # starting while the first check for it has just disconnected.
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$_desktop_dir/display" \
+        2>"$_desktop_dir/xvfb.log" &
     _desktop_pids+=($!)
     wait_for 60 test -s "$_desktop_dir/display" || { cat "$_desktop_dir/xvfb.log" >&2; return 1; }
     _desktop_saved_display=${DISPLAY-}
@@ -36,8 +40,13 @@ start_desktop() {
     export DISPLAY=":$(head -n 1 "$_desktop_dir/display")"
     export XDG_RUNTIME_DIR="$_desktop_dir/runtime"
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-    openbox --sm-disable >"$_desktop_dir/openbox.log" 2>&1 &
+    # openbox names itself the window manager before it has finished starting,
+    # and may then leave a window mapped meanwhile unmanaged and unmapped: its
+    # startup command runs once it has started.
+    openbox --sm-disable --startup "touch '$_desktop_dir/openbox-started'" \
+        >"$_desktop_dir/openbox.log" 2>&1 &
     _desktop_pids+=($!)
+    wait_for 60 test -e "$_desktop_dir/openbox-started"
     wait_for 60 wmctrl -m
 }
 
