@@ -163,5 +163,14 @@ int main(int argc, char *argv[])
 
     windows::QuestionnaireWindow questionnaire;
     questionnaire.show();
-    return app.exec();
+    const int status = app.exec();
+    // Qt 6.4's Wayland platform can deadlock while it takes itself down: its
+    // event thread waits for a read that the main thread, waiting for that
+    // thread, never makes, and the program would run on with no window left.
+    // Nothing remains to be saved, so the program ends here.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
