@@ -46,7 +46,7 @@ run_each() {
                 passed=$((passed + 1))
             else
                 echo "--- $test, run $run, failed:" >&2
-                tail -n 40 "$logs/$test.$run.log" >&2
+                tail -n 150 "$logs/$test.$run.log" >&2
             fi
         done
         echo "$test: $passed of $runs runs passed under load" | tee -a "$logs/summary"
