@@ -10,7 +10,8 @@
 #
 # The command finds DISPLAY set, TRIMVALE_WINE_RUN naming the runner and
 # TRIMVALE_WINE32_ROUTE saying how 32-bit code runs here. The first line
-# printed says that too. Needs root, as debootstrap and chroot do.
+# printed says that too. Needs root, as debootstrap and chroot do. Each
+# program runs in the tree through cmake/i386-run.sh.
 #
 # This machine must run 32-bit x86 code itself (the native route): a probe
 # says whether it does. Where it does not, the script says so in one line and
@@ -60,11 +61,11 @@ if [[ ! -f $tree/.trimvale-tree ]]; then
     touch "$tree/.trimvale-tree"
 fi
 
-# Runs a command as root inside the tree, with /proc and the network's names.
+export TRIMVALE_I386_TREE=$tree TRIMVALE_WINE_RUN=$root/cmake/wine32-run.sh
+# Runs a command as root inside the tree, with the network's names.
 in_tree() {
     cp /etc/resolv.conf "$tree/etc/resolv.conf"
-    unshare --mount --pid --fork --kill-child sh -c \
-        'mount -t proc proc "$0/proc" && exec chroot "$0" "$@"' "$tree" "$@"
+    bash "$root/cmake/i386-run.sh" "$@"
 }
 if [[ ! -f $tree/.trimvale-wine ]]; then
     step="installing Debian's 32-bit Wine in the tree"
@@ -80,7 +81,6 @@ cleanup() { stop_desktop; }
 trap cleanup EXIT
 step="starting the X display"
 start_desktop 1280x800x24
-export TRIMVALE_I386_TREE=$tree TRIMVALE_WINE_RUN=$root/cmake/wine32-run.sh
 
 if [[ ! -f $tree/root/prefix32/system.reg ]]; then
     step="making the 32-bit Wine prefix"
