@@ -29,7 +29,19 @@ printf 'AudioOutputMethod "alsa"\nAddModule "dummy" "sd_dummy" ""\nDefaultModule
     >"$HOME/.config/speech-dispatcher/speechd.conf"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 bus=$!
-orca --debug-file "$work/orca.debug" -u "$HOME/orca" >"$work/orca.log" 2>&1 &
+# Orca writes its log in blocks; a file it opens for writing is line-buffered
+# here, so that each line it speaks can be read as soon as it is spoken.
+/usr/bin/python3 -c '
+import builtins, runpy, sys
+plain_open = builtins.open
+def line_buffered_open(file, mode="r", buffering=-1, *args, **kwargs):
+    if "w" in mode and "b" not in mode and buffering == -1:
+        buffering = 1
+    return plain_open(file, mode, buffering, *args, **kwargs)
+builtins.open = line_buffered_open
+sys.argv = ["orca"] + sys.argv[1:]
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+' --debug-file "$work/orca.debug" -u "$HOME/orca" >"$work/orca.log" 2>&1 &
 orca=$!
 trap 'kill "$orca" "$bus" 2>/dev/null; pkill -f "speech-dispatcher.*$XDG_RUNTIME_DIR"; stop_desktop; rm -rf "$work"' EXIT
 # Orca does not start while another Orca runs.
