@@ -22,7 +22,6 @@ bash app/tests/check_windows_exe.sh build/windows/app/Trimvale.exe
 echo "== Windows: the shipped Trimvale.exe and the 32-bit tests, under 32-bit Wine"
 cmake --preset windows32-test
 cmake --build --preset windows32-test
-status=0
 bash scripts/wine32-session.sh bash -c '
     set -euo pipefail
     bash app/tests/desktop_e2e_test.sh build/windows/app/Trimvale.exe
@@ -31,12 +30,7 @@ bash scripts/wine32-session.sh bash -c '
     tail -n 3 build/windows32-test/ctest.log
     cases=$(grep -c "^[0-9]*: \[       OK \]" build/windows32-test/ctest.log || true)
     echo "32-bit Trimvale.exe under 32-bit Wine ($TRIMVALE_WINE32_ROUTE): the desktop" \
-        "end-to-end test and $cases test cases passed"' || status=$?
-if ((status == 77)); then
-    echo "32-bit Trimvale.exe NOT run: this machine runs no 32-bit x86 code" >&2
-elif ((status != 0)); then
-    exit "$status"
-fi
+        "end-to-end test and $cases test cases passed"'
 
 echo "== Windows: the 64-bit build and its tests under Wine"
 cmake --preset windows-test

@@ -13,9 +13,10 @@
 # printed says that too. Needs root, as debootstrap and chroot do. Each
 # program runs in the tree through cmake/i386-run.sh.
 #
-# This machine must run 32-bit x86 code itself (the native route): a probe
-# says whether it does. Where it does not, the script says so in one line and
-# ends with 77: running the i386 tree emulated is not built yet.
+# Where this machine runs 32-bit x86 code itself (a probe says whether it
+# does), the tree's programs run natively; where it does not, or when
+# TRIMVALE_WINE32_ROUTE=emulated asks for it, they run through qemu-i386 in a
+# user namespace of their own (cmake/i386-run.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 tree=${TRIMVALE_I386_TREE:-$root/build/i386-bookworm}
@@ -42,31 +43,66 @@ status=0
 "$probe" 2>/dev/null || status=$?
 rm -f "$probe"
 if [[ ${TRIMVALE_WINE32_ROUTE-} == emulated ]]; then
-    echo "wine32-session: running the i386 tree emulated is not built yet" >&2
-    exit 77
-elif ((status != 42)); then
-    echo "wine32-session: this machine runs no 32-bit x86 code (the probe ended with $status)," \
-        "and running it emulated is not built yet" >&2
-    exit 77
-fi
-export TRIMVALE_WINE32_ROUTE=native
-echo "32-bit Wine: native (this machine runs 32-bit x86 code)"
-
-if [[ ! -f $tree/.trimvale-tree ]]; then
-    step="making the i386 tree with debootstrap ($mirror)"
-    rm -rf "$tree"
-    mkdir -p "$(dirname "$tree")"
-    debootstrap --arch=i386 --variant=minbase bookworm "$tree" "$mirror" >"$tree.log" 2>&1 ||
-        { tail -n 5 "$tree.log" >&2; false; }
-    touch "$tree/.trimvale-tree"
+    echo "32-bit Wine: emulated (asked for with TRIMVALE_WINE32_ROUTE=emulated)"
+elif ((status == 42)); then
+    export TRIMVALE_WINE32_ROUTE=native
+    echo "32-bit Wine: native (this machine runs 32-bit x86 code)"
+else
+    export TRIMVALE_WINE32_ROUTE=emulated
+    echo "32-bit Wine: emulated (this machine runs no 32-bit x86 code: the probe ended with $status)"
 fi
 
+# The emulated route runs every i386 program through qemu-i386 from Debian 12's
+# backports (Debian 12's own is far too slow for Wine): only that one file is
+# taken from the package, with an apt configuration of this script's own, and
+# nothing is installed on the machine.
+if [[ $TRIMVALE_WINE32_ROUTE == emulated ]]; then
+    qemu_dir=$root/build/qemu-user
+    export TRIMVALE_QEMU_I386=$qemu_dir/qemu-i386
+    if [[ ! -x $TRIMVALE_QEMU_I386 ]]; then
+        step="fetching qemu-i386 from bookworm-backports ($mirror)"
+        rm -rf "$qemu_dir"
+        mkdir -p "$qemu_dir/apt/lists/partial" "$qemu_dir/apt/archives/partial"
+        echo "deb $mirror bookworm-backports main" >"$qemu_dir/apt/sources.list"
+        apt_private=(-o "Dir::Etc::SourceList=$qemu_dir/apt/sources.list"
+            -o Dir::Etc::SourceParts=/nonexistent -o "Dir::State=$qemu_dir/apt"
+            -o "Dir::Cache=$qemu_dir/apt" -o APT::Sandbox::User=root)
+        apt-get "${apt_private[@]}" update -qq >"$qemu_dir/apt.log" 2>&1 ||
+            { tail -n 5 "$qemu_dir/apt.log" >&2; false; }
+        (cd "$qemu_dir" && apt-get "${apt_private[@]}" download qemu-user >>apt.log 2>&1) ||
+            { tail -n 5 "$qemu_dir/apt.log" >&2; false; }
+        dpkg-deb --fsys-tarfile "$qemu_dir"/qemu-user_*.deb |
+            tar -x -O ./usr/bin/qemu-i386 >"$TRIMVALE_QEMU_I386.part"
+        chmod +x "$TRIMVALE_QEMU_I386.part"
+        rm -f "$qemu_dir"/qemu-user_*.deb
+        mv "$TRIMVALE_QEMU_I386.part" "$TRIMVALE_QEMU_I386"
+    fi
+fi
 export TRIMVALE_I386_TREE=$tree TRIMVALE_WINE_RUN=$root/cmake/wine32-run.sh
 # Runs a command as root inside the tree, with the network's names.
 in_tree() {
     cp /etc/resolv.conf "$tree/etc/resolv.conf"
     bash "$root/cmake/i386-run.sh" "$@"
 }
+
+if [[ ! -f $tree/.trimvale-tree ]]; then
+    step="making the i386 tree with debootstrap ($mirror)"
+    rm -rf "$tree"
+    mkdir -p "$(dirname "$tree")"
+    if [[ $TRIMVALE_WINE32_ROUTE == native ]]; then
+        debootstrap --arch=i386 --variant=minbase bookworm "$tree" "$mirror" >"$tree.log" 2>&1 ||
+            { tail -n 5 "$tree.log" >&2; false; }
+    else
+        # Unpacked here, configured inside the tree by the emulator; as in a
+        # container, the device files are not made.
+        debootstrap --foreign --arch=i386 --variant=minbase bookworm "$tree" "$mirror" \
+            >"$tree.log" 2>&1 || { tail -n 5 "$tree.log" >&2; false; }
+        step="configuring the i386 tree under the emulator"
+        in_tree env container=lxc /debootstrap/debootstrap --second-stage >>"$tree.log" 2>&1 ||
+            { tail -n 5 "$tree.log" >&2; false; }
+    fi
+    touch "$tree/.trimvale-tree"
+fi
 if [[ ! -f $tree/.trimvale-wine ]]; then
     step="installing Debian's 32-bit Wine in the tree"
     in_tree apt-get update -qq >"$tree.log" 2>&1 || { tail -n 5 "$tree.log" >&2; false; }
