@@ -45,6 +45,7 @@ if $emulated; then
     # starts again as root of the namespace, with its capabilities.
     mapped=$(mktemp -u)
     mkfifo "$mapped"
+    trap 'rm -f "$mapped"' EXIT
     unshare --user --mount --pid --fork --kill-child sh -c \
         'read _ <"$0" && exec sh -c "$1" "$@"' "$mapped" "$inside" "$tree" "$repo" "$(pwd)" "$qemu" "$@" &
     namespace=$!
@@ -55,7 +56,6 @@ if $emulated; then
     echo "0 0 65536" >"/proc/$namespace/uid_map"
     echo "0 0 65536" >"/proc/$namespace/gid_map"
     echo >"$mapped"
-    rm -f "$mapped"
 else
     unshare --mount --pid --fork --kill-child sh -c "$inside" sh "$tree" "$repo" "$(pwd)" "" "$@" &
     namespace=$!
