@@ -159,9 +159,9 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral(TRIMVALE_APP_ID));
     // Read from the compiled-in picture: no image plugin is loaded at start-up.
     QApplication::setWindowIcon(QIcon(QPixmap(trimvale_xpm)));
-    windows::initializeToolkit();
+    windows::qt::initializeToolkit();
 
-    windows::QuestionnaireWindow questionnaire;
+    windows::qt::QuestionnaireWindow questionnaire;
     questionnaire.show();
     const int status = app.exec();
     // Qt 6.4's Wayland platform can deadlock while it takes itself down: its

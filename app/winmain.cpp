@@ -5,8 +5,8 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
-    windows::initializeToolkit(instance);
-    windows::QuestionnaireWindow questionnaire;
+    windows::win32::initializeToolkit(instance);
+    windows::win32::QuestionnaireWindow questionnaire;
     questionnaire.show();
-    return windows::runMessageLoop();
+    return windows::win32::runMessageLoop();
 }

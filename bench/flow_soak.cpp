@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     const long sessions = argc > 2 ? std::atol(argv[2]) : 20;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    windows::initializeToolkit();
+    windows::qt::initializeToolkit();
     testsupport::quietenOffscreenRaise();
 
     long divergences = 0;

@@ -21,12 +21,12 @@
 
 namespace {
 
-std::unique_ptr<windows::QuestionnaireWindow> gWindow;
+std::unique_ptr<windows::qt::QuestionnaireWindow> gWindow;
 
-windows::QuestionnaireWindow &questionnaire()
+windows::qt::QuestionnaireWindow &questionnaire()
 {
     if (!gWindow) {
-        gWindow = std::make_unique<windows::QuestionnaireWindow>();
+        gWindow = std::make_unique<windows::qt::QuestionnaireWindow>();
         gWindow->show();
         if (!QTest::qWaitForWindowExposed(gWindow.get()))
             std::abort();
@@ -121,7 +121,7 @@ int main(int argc, char *argv[])
     testsupport::quietenOffscreenRaise();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    windows::initializeToolkit();
+    windows::qt::initializeToolkit();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -30,8 +30,8 @@ int main(int argc, char *argv[])
     const int cycles = argc > 1 ? std::atoi(argv[1]) : 1000;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    windows::initializeToolkit();
-    windows::QtResultWindows results;
+    windows::qt::initializeToolkit();
+    windows::qt::ResultWindows results;
 
     for (int i = 0; i < 20; ++i) // fonts, styles and caches settle
         testsupport::openAndCloseEveryResultWindow(results);

@@ -5,6 +5,7 @@
 
 #include <windows/colour.h>
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -109,5 +110,15 @@ struct FormDescription
     std::span<const std::string_view> tabOrder = {};
     WindowRole role = WindowRole::Frame;
 };
+
+// The index of the control named `name` in the description's table, or the
+// table's size when there is none.
+constexpr std::size_t controlIndex(const FormDescription &form, std::string_view name)
+{
+    std::size_t index = 0;
+    while (index < form.controls.size() && form.controls[index].name != name)
+        ++index;
+    return index;
+}
 
 } // namespace windows

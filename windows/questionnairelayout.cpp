@@ -5,6 +5,7 @@ namespace windows {
 namespace {
 
 using enum ControlKind;
+using questionnaire::optionCaption;
 
 constexpr Colour k3DLight = SystemColour::ThreeDLight;
 
@@ -26,27 +27,27 @@ constexpr ControlDescription kControls[] = {
     {"Label6", Label, "Trimvale!!!", Rect{360, 360, 9615, 615}, kBanner},
     {"Label1", Label, " ENTER CORRECT YOURE PERSONAL DATA", Rect{1320, 1320, 6255, 255}, kInstruction},
     {"Label2", Label, "Weight", Rect{360, 1920, 615, 255}, kHeading},
-    {"Check1", TickBox, "60-70KG(132-154p)", Rect{1440, 1800, 1695, 495}, kTickBox},
-    {"Check2", TickBox, "70-80KG(154-176p)", Rect{3240, 1800, 1695, 495}, kTickBox},
-    {"Check3", TickBox, "80-90KG(176-197p)", Rect{5040, 1800, 1695, 495}, kTickBox},
-    {"Check4", TickBox, "90-100KG(197-221p)", Rect{6840, 1800, 1815, 495}, kTickBox},
-    {"Check5", TickBox, "100KG(221p)-and more", Rect{8760, 1800, 1575, 495}, kTickBox},
+    {"Check1", TickBox, optionCaption(1), Rect{1440, 1800, 1695, 495}, kTickBox},
+    {"Check2", TickBox, optionCaption(2), Rect{3240, 1800, 1695, 495}, kTickBox},
+    {"Check3", TickBox, optionCaption(3), Rect{5040, 1800, 1695, 495}, kTickBox},
+    {"Check4", TickBox, optionCaption(4), Rect{6840, 1800, 1815, 495}, kTickBox},
+    {"Check5", TickBox, optionCaption(5), Rect{8760, 1800, 1575, 495}, kTickBox},
     {"Label5", Label, "Growth", Rect{360, 2640, 735, 255}, kHeading},
-    {"Check13", TickBox, "1.45-1.65M(57-65in)", Rect{1440, 2520, 1815, 495}, kTickBox},
-    {"Check14", TickBox, "1.65-1.75M(65-69in)", Rect{3360, 2520, 1815, 495}, kTickBox},
-    {"Check15", TickBox, "1.75-1.85M(69-73in)", Rect{5280, 2520, 1815, 495}, kTickBox},
-    {"Check16", TickBox, "1.85M(73in)-and higher", Rect{7200, 2520, 1695, 495}, kTickBox},
+    {"Check13", TickBox, optionCaption(13), Rect{1440, 2520, 1815, 495}, kTickBox},
+    {"Check14", TickBox, optionCaption(14), Rect{3360, 2520, 1815, 495}, kTickBox},
+    {"Check15", TickBox, optionCaption(15), Rect{5280, 2520, 1815, 495}, kTickBox},
+    {"Check16", TickBox, optionCaption(16), Rect{7200, 2520, 1695, 495}, kTickBox},
     {"Label3", Label, "Age", Rect{360, 3360, 495, 375}, kHeading},
-    {"Check6", TickBox, "20-30Years", Rect{1440, 3360, 1215, 495}, kTickBox},
-    {"Check7", TickBox, "30-40Years", Rect{2760, 3360, 1215, 495}, kTickBox},
-    {"Check8", TickBox, "40-50Years", Rect{4080, 3360, 1215, 495}, kTickBox},
-    {"Check9", TickBox, "50-60Years", Rect{5400, 3360, 1215, 495}, kTickBox},
-    {"Check10", TickBox, "60-and more", Rect{6720, 3360, 1215, 495}, kTickBox},
+    {"Check6", TickBox, optionCaption(6), Rect{1440, 3360, 1215, 495}, kTickBox},
+    {"Check7", TickBox, optionCaption(7), Rect{2760, 3360, 1215, 495}, kTickBox},
+    {"Check8", TickBox, optionCaption(8), Rect{4080, 3360, 1215, 495}, kTickBox},
+    {"Check9", TickBox, optionCaption(9), Rect{5400, 3360, 1215, 495}, kTickBox},
+    {"Check10", TickBox, optionCaption(10), Rect{6720, 3360, 1215, 495}, kTickBox},
     {"Label4", Label, "Sex", Rect{360, 4080, 375, 255}, kHeading},
-    {"Check11", TickBox, "Male", Rect{1440, 4080, 1215, 495}, kTickBox},
-    {"Check12", TickBox, "Female", Rect{2760, 4080, 1215, 495}, kTickBox},
-    {"Command1", PushButton, "get individual program", Rect{2520, 4800, 3015, 495}, kGetProgram},
-    {"Command2", PushButton, "Clear Forms", Rect{8760, 4680, 1215, 855}, kClearForms},
+    {"Check11", TickBox, optionCaption(11), Rect{1440, 4080, 1215, 495}, kTickBox},
+    {"Check12", TickBox, optionCaption(12), Rect{2760, 4080, 1215, 495}, kTickBox},
+    {kGetProgramButton, PushButton, "get individual program", Rect{2520, 4800, 3015, 495}, kGetProgram},
+    {kClearFormsButton, PushButton, "Clear Forms", Rect{8760, 4680, 1215, 855}, kClearForms},
     {"Line1", Line, "", Ends{240, 4680, 7920, 4680}, kLine},
     {"Line2", Line, "", Ends{600, 5760, 8160, 5760}, kLine},
     {"Line3", Line, "", Ends{10200, 3360, 10200, 5760}, kLine},
@@ -56,9 +57,9 @@ constexpr ControlDescription kControls[] = {
 
 // Numeric order, which is not the rows' order on screen.
 constexpr std::string_view kTabOrder[] = {
-    "Check1",  "Check2",  "Check3",  "Check4",  "Check5",   "Check6",
-    "Check7",  "Check8",  "Check9",  "Check10", "Check11",  "Check12",
-    "Check13", "Check14", "Check15", "Check16", "Command1", "Command2",
+    "Check1",  "Check2",  "Check3",  "Check4",  "Check5",          "Check6",
+    "Check7",  "Check8",  "Check9",  "Check10", "Check11",         "Check12",
+    "Check13", "Check14", "Check15", "Check16", kGetProgramButton, kClearFormsButton,
 };
 
 constexpr FormDescription kForm1{
@@ -72,7 +73,7 @@ const FormDescription &questionnaireForm()
     return kForm1;
 }
 
-std::string_view rowHeading(questionnaire::Group group)
+std::string_view rowHeadingName(questionnaire::Group group)
 {
     switch (group) {
     case questionnaire::Group::Weight:
@@ -83,6 +84,16 @@ std::string_view rowHeading(questionnaire::Group group)
         return "Label3";
     case questionnaire::Group::Sex:
         return "Label4";
+    }
+    return {};
+}
+
+std::string_view rowHeading(questionnaire::Group group)
+{
+    const std::string_view name = rowHeadingName(group);
+    for (const ControlDescription &control : kControls) {
+        if (control.name == name)
+            return control.text;
     }
     return {};
 }

@@ -3,13 +3,12 @@
 // the front; a window the user closed is built afresh on the next request.
 #pragma once
 
-#include <windows/formdescription.h>
 #include <windows/formwindow.h>
+#include <windows/resultlayouts.h>
 
 #include <questionnaire/resultkind.h>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 namespace windows {
@@ -17,28 +16,41 @@ namespace windows {
 class ResultWindows
 {
 public:
-    // Makes the toolkit's window for a description; called once per kind.
-    using MakeForm = std::function<std::unique_ptr<FormWindow>(const FormDescription &)>;
-
-    explicit ResultWindows(const MakeForm &makeForm);
-
-    // The MakeForm of a backend whose form is made from its description.
-    template<typename BackendForm>
-    static std::unique_ptr<FormWindow> makeForm(const FormDescription &description)
-    {
-        return std::make_unique<BackendForm>(description);
-    }
-
+    virtual ~ResultWindows() = default;
     ResultWindows(const ResultWindows &) = delete;
     ResultWindows &operator=(const ResultWindows &) = delete;
-    ~ResultWindows();
 
-    void show(questionnaire::ResultKind kind);
+    void show(questionnaire::ResultKind kind) { showForm(form(kind)); }
 
-    FormWindow &form(questionnaire::ResultKind kind) const;
+    virtual FormWindow &form(questionnaire::ResultKind kind) const = 0;
+
+protected:
+    ResultWindows() = default;
+};
+
+// The result windows over a backend's form, which is made from its
+// description; form() gives the backend's own type.
+template<typename BackendForm> class ResultWindowsOf : public ResultWindows
+{
+public:
+    ResultWindowsOf()
+    {
+        for (questionnaire::ResultKind kind : questionnaire::kResultKinds)
+            m_forms.at(index(kind)) = std::make_unique<BackendForm>(resultForm(kind));
+    }
+
+    BackendForm &form(questionnaire::ResultKind kind) const override
+    {
+        return *m_forms.at(index(kind));
+    }
 
 private:
-    std::array<std::unique_ptr<FormWindow>, questionnaire::kResultKinds.size()> m_forms;
+    static std::size_t index(questionnaire::ResultKind kind)
+    {
+        return static_cast<std::size_t>(kind);
+    }
+
+    std::array<std::unique_ptr<BackendForm>, questionnaire::kResultKinds.size()> m_forms;
 };
 
 } // namespace windows

@@ -67,7 +67,7 @@ QString FlowSession::act()
 {
     const int roll = std::uniform_int_distribution<int>(0, 99)(m_random);
     const int number = std::uniform_int_distribution<int>(1, 16)(m_random);
-    windows::TickBox *box = m_window.tickBox(questionnaire::optionNumber(number));
+    windows::qt::TickBox *box = m_window.tickBox(questionnaire::optionNumber(number));
     if (roll < 45) {
         QTest::mouseClick(box, Qt::LeftButton);
         m_model.click(number);
@@ -114,7 +114,7 @@ QString FlowSession::compare()
             return QStringLiteral("the window is not in front");
     }
     for (const questionnaire::Option &option : questionnaire::options()) {
-        const windows::TickBox *box = m_window.tickBox(option);
+        const windows::qt::TickBox *box = m_window.tickBox(option);
         if (box->isChecked() != m_model.isTicked(option.number))
             return QStringLiteral("Check%1 ticked %2").arg(option.number).arg(box->isChecked());
         if (box->isEnabled() == m_model.isGreyed(option.number))

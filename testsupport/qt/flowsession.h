@@ -39,7 +39,7 @@ private:
     unsigned m_seed;
     int m_step = 0;
     std::mt19937 m_random;
-    windows::QuestionnaireWindow m_window;
+    windows::qt::QuestionnaireWindow m_window;
     SessionModel m_model;
     std::set<std::string_view> m_open; // the form names of the open result windows
     std::string_view m_front;          // the window that must now be in front

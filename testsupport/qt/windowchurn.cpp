@@ -8,7 +8,7 @@
 
 namespace testsupport {
 
-void openAndCloseEveryResultWindow(windows::QtResultWindows &results)
+void openAndCloseEveryResultWindow(windows::qt::ResultWindows &results)
 {
     for (auto kind : questionnaire::kResultKinds)
         results.showWindow(kind)->close();

@@ -2,12 +2,12 @@
 // repeat it: every result window opened, closed and deleted.
 #pragma once
 
-namespace windows {
-class QtResultWindows;
+namespace windows::qt {
+class ResultWindows;
 }
 
 namespace testsupport {
 
-void openAndCloseEveryResultWindow(windows::QtResultWindows &results);
+void openAndCloseEveryResultWindow(windows::qt::ResultWindows &results);
 
 } // namespace testsupport

@@ -8,7 +8,7 @@
 #include <QtWidgets/QAccessibleWidget>
 #include <QtWidgets/QLabel>
 
-namespace windows {
+namespace windows::qt {
 
 namespace {
 
@@ -317,4 +317,4 @@ void Announcer::announce(const QString &message)
     m_notification->show();
 }
 
-} // namespace windows
+} // namespace windows::qt

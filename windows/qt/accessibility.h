@@ -14,7 +14,7 @@ class QLabel;
 class QWidget;
 QT_END_NAMESPACE
 
-namespace windows {
+namespace windows::qt {
 
 // Installs the accessible interfaces of the windows' controls. Call once,
 // after the QApplication exists.
@@ -44,4 +44,4 @@ private:
     QWidget *m_notification;
 };
 
-} // namespace windows
+} // namespace windows::qt

@@ -5,8 +5,8 @@
 
 #include <QtGui/QColor>
 
-namespace windows {
+namespace windows::qt {
 
 QColor toQColor(const Colour &colour);
 
-} // namespace windows
+} // namespace windows::qt

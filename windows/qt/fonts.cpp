@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace windows {
+namespace windows::qt {
 
 namespace {
 
@@ -51,4 +51,4 @@ QFont toQFont(const Font &font)
     return qfont;
 }
 
-} // namespace windows
+} // namespace windows::qt

@@ -8,7 +8,7 @@
 
 #include <QtGui/QFont>
 
-namespace windows {
+namespace windows::qt {
 
 // Registers the stand-ins as Qt font substitutes. Call once, after the
 // application object exists and before the first window is built.
@@ -16,4 +16,4 @@ void registerFontSubstitutes();
 
 QFont toQFont(const Font &font);
 
-} // namespace windows
+} // namespace windows::qt

@@ -4,6 +4,7 @@
 #include <windows/qt/fonts.h>
 #include <windows/qt/form.h>
 #include <windows/qt/line.h>
+#include <windows/qt/pushbutton.h>
 #include <windows/qt/text.h>
 #include <windows/qt/tickbox.h>
 #include <windows/units.h>
@@ -17,7 +18,7 @@
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QStyleFactory>
 
-namespace windows {
+namespace windows::qt {
 
 namespace {
 
@@ -90,9 +91,7 @@ QWidget *createControl(const ControlDescription &control, QWidget *window)
         break;
     }
     case ControlKind::PushButton: {
-        auto *button = new QPushButton(text, window);
-        button->setAutoDefault(false);
-        button->setDefault(false);
+        auto *button = new PushButton(text, window);
         applyColours(button, control.look, Fill::ButtonFace);
         widget = button;
         break;
@@ -161,6 +160,30 @@ protected:
     }
 };
 
+// Unloads a form when the user closes its window; the window deletes itself.
+class ForgetsOnClose final : public QObject
+{
+public:
+    ForgetsOnClose(QWidget *window, std::function<void()> forget)
+        : QObject(window)
+        , m_forget(std::move(forget))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // No window of the program refuses to close.
+        if (event->type() == QEvent::Close)
+            m_forget();
+        return false;
+    }
+
+private:
+    std::function<void()> m_forget;
+};
+
 } // namespace
 
 void initializeToolkit()
@@ -182,7 +205,7 @@ void initializeToolkit()
     installAccessibility();
 }
 
-void buildForm(QWidget *window, const FormDescription &description)
+std::vector<QWidget *> buildForm(QWidget *window, const FormDescription &description)
 {
     window->setObjectName(toQString(description.name));
     window->setWindowTitle(toQString(description.caption));
@@ -191,8 +214,8 @@ void buildForm(QWidget *window, const FormDescription &description)
     // "-reverse" or a right-to-left language must not mirror that.
     window->setLayoutDirection(Qt::LeftToRight);
 
-    const QSize client(twipsToPixels(description.clientWidth),
-                       twipsToPixels(description.clientHeight));
+    const QSize client(windows::twipsToPixels(description.clientWidth),
+                       windows::twipsToPixels(description.clientHeight));
     if (description.frame == Frame::Fixed) {
         window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -210,8 +233,10 @@ void buildForm(QWidget *window, const FormDescription &description)
         window->setAutoFillBackground(true);
     }
 
+    std::vector<QWidget *> controls;
+    controls.reserve(description.controls.size());
     for (const ControlDescription &control : description.controls)
-        createControl(control, window);
+        controls.push_back(createControl(control, window));
 
     QWidget *previous = nullptr;
     for (std::string_view name : description.tabOrder) {
@@ -222,6 +247,19 @@ void buildForm(QWidget *window, const FormDescription &description)
         else
             widget->setFocus();
         previous = widget;
+    }
+    return controls;
+}
+
+void connectClicks(const std::vector<QWidget *> &controls, QObject *context,
+                   const std::function<void(std::size_t)> &handler)
+{
+    for (std::size_t index = 0; index < controls.size(); ++index) {
+        const auto report = [handler, index] { handler(index); };
+        if (auto *box = qobject_cast<TickBox *>(controls[index]))
+            QObject::connect(box, &TickBox::clickEvent, context, report);
+        else if (auto *button = qobject_cast<QPushButton *>(controls[index]))
+            QObject::connect(button, &QPushButton::clicked, context, report);
     }
 }
 
@@ -257,35 +295,30 @@ Form::~Form()
 
 bool Form::isLoaded() const
 {
-    // A window the user has closed is hidden and waits for its deferred
-    // deletion; it does not count.
-    return m_window && m_window->isVisible();
+    return !m_window.isNull();
 }
 
 void Form::load()
 {
+    if (isLoaded())
+        return;
     m_window = new QWidget;
+    // A closed window waits for its deferred deletion; the form forgets it at once.
     m_window->setAttribute(Qt::WA_DeleteOnClose);
+    new ForgetsOnClose(m_window, [this] { m_window.clear(); });
     buildForm(m_window, m_description);
     centreOnScreen(m_window);
 }
 
 void Form::showInFront()
 {
-    windows::showInFront(m_window);
-}
-
-QWidget *Form::show()
-{
-    if (!isLoaded())
-        load();
-    showInFront();
-    return m_window;
+    if (isLoaded())
+        qt::showInFront(m_window);
 }
 
 QWidget *Form::window() const
 {
-    return isLoaded() ? m_window.data() : nullptr;
+    return m_window.data();
 }
 
-} // namespace windows
+} // namespace windows::qt

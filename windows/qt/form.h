@@ -10,7 +10,11 @@
 #include <QtCore/QPointer>
 #include <QtWidgets/QWidget>
 
-namespace windows {
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+namespace windows::qt {
 
 // Sets up the application-wide look the windows are designed for: style,
 // default font, the faces that stand in for the platform's, greyed text.
@@ -18,8 +22,14 @@ namespace windows {
 void initializeToolkit();
 
 // Gives `window` the caption, frame, size and colours of the description and
-// creates its controls, each with its control name as object name.
-void buildForm(QWidget *window, const FormDescription &description);
+// creates its controls, each with its control name as object name. Returns
+// the controls in the description's order.
+std::vector<QWidget *> buildForm(QWidget *window, const FormDescription &description);
+
+// Calls `handler` with a control's index after each click event of a tick
+// box or push button among `controls`.
+void connectClicks(const std::vector<QWidget *> &controls, QObject *context,
+                   const std::function<void(std::size_t)> &handler);
 
 // Moves a window that is not shown yet to the centre of its screen.
 void centreOnScreen(QWidget *window);
@@ -27,7 +37,8 @@ void centreOnScreen(QWidget *window);
 // Shows a window modeless, restores it if minimized, brings it to the front and activates it.
 void showInFront(QWidget *window);
 
-// A window loaded on demand from its description; the user's close destroys it.
+// A window loaded on demand from its description; the user's close destroys
+// it and unloads the form at once.
 class Form final : public FormWindow
 {
     Q_DISABLE_COPY_MOVE(Form)
@@ -40,9 +51,6 @@ public:
     void load() override;
     void showInFront() override;
 
-    // Loads the window if it is not loaded, and shows it in front.
-    QWidget *show();
-
     // The open window, or nullptr.
     QWidget *window() const;
 
@@ -51,4 +59,4 @@ private:
     QPointer<QWidget> m_window;
 };
 
-} // namespace windows
+} // namespace windows::qt

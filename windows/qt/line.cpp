@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace windows {
+namespace windows::qt {
 
 Line::Line(QPoint from, QPoint to, QWidget *parent)
     : QWidget(parent)
@@ -23,4 +23,4 @@ void Line::paintEvent(QPaintEvent *)
     painter.drawLine(m_from - pos(), m_to - pos());
 }
 
-} // namespace windows
+} // namespace windows::qt

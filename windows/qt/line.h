@@ -3,7 +3,7 @@
 
 #include <QtWidgets/QWidget>
 
-namespace windows {
+namespace windows::qt {
 
 class Line : public QWidget
 {
@@ -25,4 +25,4 @@ private:
     QPoint m_to;
 };
 
-} // namespace windows
+} // namespace windows::qt

@@ -1,5 +1,3 @@
-#include <windows/answerhints.h>
-#include <windows/qt/accessibility.h>
 #include <windows/qt/form.h>
 #include <windows/qt/questionnairewindow.h>
 #include <windows/qt/text.h>
@@ -9,48 +7,20 @@
 #include <questionnaire/option.h>
 
 #include <QtWidgets/QLabel>
-#include <QtWidgets/QPushButton>
 
-namespace windows {
-
-namespace {
-
-// Builds the window from its layout first, so that the flags can hold its boxes.
-std::array<TickBox *, 16> buildAndFindBoxes(QWidget *window)
-{
-    buildForm(window, questionnaireForm());
-    std::array<TickBox *, 16> boxes{};
-    for (const questionnaire::Option &option : questionnaire::options()) {
-        auto *box = window->findChild<TickBox *>(toQString(option.name));
-        Q_ASSERT(box);
-        boxes.at(static_cast<std::size_t>(option.number - 1)) = box;
-    }
-    return boxes;
-}
-
-} // namespace
+namespace windows::qt {
 
 QuestionnaireWindow::QuestionnaireWindow(QWidget *parent)
     : QWidget(parent)
-    , m_boxes(buildAndFindBoxes(this))
-    , m_flags(m_boxes)
-    , m_actions(m_flags, m_results)
+    , m_controls(buildForm(this, questionnaireForm()))
+    , m_questionnaire(*this, m_results)
 {
-    for (const questionnaire::Option &option : questionnaire::options()) {
-        connect(tickBox(option), &TickBox::clickEvent, this,
-                [this, &option] { tickBoxClicked(option); });
-    }
-    for (questionnaire::Group group : questionnaire::kGroups) {
-        QList<QWidget *> row;
-        for (const questionnaire::Option &option : questionnaire::optionsOf(group))
-            row.append(tickBox(option));
-        groupUnderHeading(findChild<QLabel *>(toQString(rowHeading(group))), row);
-        describeRow(group);
-    }
-    connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &QuestionnaireWindow::getIndividualProgram);
-    connect(findChild<QPushButton *>(QStringLiteral("Command2")), &QPushButton::clicked, this,
-            &QuestionnaireWindow::clearForms);
+    connectClicks(m_controls, this, [this](std::size_t control) {
+        if (m_onClick)
+            m_onClick(control);
+    });
+    m_questionnaire.setProgramSelectedHandler(
+        [this](questionnaire::ResultKind kind) { emit programSelected(kind); });
     centreOnScreen(this);
 }
 
@@ -58,7 +28,7 @@ QuestionnaireWindow::~QuestionnaireWindow() = default;
 
 TickBox *QuestionnaireWindow::tickBox(const questionnaire::Option &option) const
 {
-    return m_boxes.at(static_cast<std::size_t>(option.number - 1));
+    return qobject_cast<TickBox *>(m_controls.at(controlIndex(questionnaireForm(), option.name)));
 }
 
 QWidget *QuestionnaireWindow::resultWindow(questionnaire::ResultKind kind) const
@@ -66,41 +36,43 @@ QWidget *QuestionnaireWindow::resultWindow(questionnaire::ResultKind kind) const
     return m_results.window(kind);
 }
 
-void QuestionnaireWindow::getIndividualProgram()
+void QuestionnaireWindow::setClickHandler(ClickHandler handler)
 {
-    emit programSelected(m_actions.getIndividualProgram());
+    m_onClick = std::move(handler);
 }
 
-void QuestionnaireWindow::clearForms()
+bool QuestionnaireWindow::isEnabled(std::size_t control) const
 {
-    m_actions.clearForms();
-    for (questionnaire::Group group : questionnaire::kGroups)
-        describeRow(group);
-    m_announcer.announce(toQString(kClearedMessage));
+    return m_controls.at(control)->isEnabled();
 }
 
-void QuestionnaireWindow::tickBoxClicked(const questionnaire::Option &option)
+void QuestionnaireWindow::setEnabled(std::size_t control, bool enabled)
 {
-    const bool wasOpen = rowPlace(m_flags, option) == RowPlace::Open;
-    m_actions.tickBoxClicked(option);
-    describeRow(option.group);
-    // Only a click that answers a row greys boxes; the tick itself is the box's own state.
-    if (wasOpen && rowPlace(m_flags, option) == RowPlace::Answer)
-        m_announcer.announce(QString::fromStdString(answeredMessage(headingText(option.group))));
+    m_controls.at(control)->setEnabled(enabled);
 }
 
-std::string QuestionnaireWindow::headingText(questionnaire::Group group) const
+void QuestionnaireWindow::setTicked(std::size_t control, bool ticked)
 {
-    return findChild<QLabel *>(toQString(rowHeading(group)))->text().toStdString();
+    if (auto *box = qobject_cast<TickBox *>(m_controls.at(control)))
+        box->setChecked(ticked);
 }
 
-void QuestionnaireWindow::describeRow(questionnaire::Group group)
+void QuestionnaireWindow::describe(std::size_t control, std::string_view description)
 {
-    const std::string heading = headingText(group);
-    for (const questionnaire::Option &option : questionnaire::optionsOf(group)) {
-        const std::string hint = tickBoxHint(rowPlace(m_flags, option), heading);
-        tickBox(option)->setAccessibleDescription(QString::fromStdString(hint));
-    }
+    m_controls.at(control)->setAccessibleDescription(toQString(description));
 }
 
-} // namespace windows
+void QuestionnaireWindow::group(std::size_t heading, std::span<const std::size_t> members)
+{
+    QList<QWidget *> widgets;
+    for (std::size_t member : members)
+        widgets.append(m_controls.at(member));
+    groupUnderHeading(qobject_cast<QLabel *>(m_controls.at(heading)), widgets);
+}
+
+void QuestionnaireWindow::announce(std::string_view sentence)
+{
+    m_announcer.announce(toQString(sentence));
+}
+
+} // namespace windows::qt

@@ -1,31 +1,25 @@
-// Form1, the questionnaire: sixteen tick boxes in four rows and two buttons.
-// It forwards every tick-box click and "Clear Forms" to the answer board and
-// opens the result window that "get individual program" selects; what each
-// does is shared with every toolkit (QuestionnaireActions).
+// Form1, the questionnaire, over Qt widgets: the window built from its layout,
+// whose controls' clicks go to what the questionnaire does (Questionnaire),
+// and which carries out what that decides.
 #pragma once
 
+#include <windows/formview.h>
 #include <windows/qt/accessibility.h>
 #include <windows/qt/resultwindows.h>
-#include <windows/qt/tickboxflags.h>
-#include <windows/questionnaireactions.h>
+#include <windows/questionnaire.h>
 
 #include <questionnaire/board.h>
 #include <questionnaire/resultkind.h>
 
 #include <QtWidgets/QWidget>
 
-#include <array>
-#include <string>
+#include <vector>
 
-QT_BEGIN_NAMESPACE
-class QPushButton;
-QT_END_NAMESPACE
-
-namespace windows {
+namespace windows::qt {
 
 class TickBox;
 
-class QuestionnaireWindow : public QWidget
+class QuestionnaireWindow final : public QWidget, public FormView
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QuestionnaireWindow)
@@ -35,30 +29,33 @@ public:
     ~QuestionnaireWindow() override;
 
     TickBox *tickBox(const questionnaire::Option &option) const;
-    const questionnaire::Board &board() const { return m_actions.board(); }
+    const questionnaire::Board &board() const { return m_questionnaire.board(); }
 
     // The open result window of a kind, or nullptr.
     QWidget *resultWindow(questionnaire::ResultKind kind) const;
+
+    // The window's own enabled state, beside its controls' below.
+    using QWidget::isEnabled;
+    using QWidget::setEnabled;
+
+    void setClickHandler(ClickHandler handler) override;
+    bool isEnabled(std::size_t control) const override;
+    void setEnabled(std::size_t control, bool enabled) override;
+    void setTicked(std::size_t control, bool ticked) override;
+    void describe(std::size_t control, std::string_view description) override;
+    void group(std::size_t heading, std::span<const std::size_t> members) override;
+    void announce(std::string_view sentence) override;
 
 signals:
     // "get individual program" chose this kind of result window.
     void programSelected(questionnaire::ResultKind kind);
 
-private slots:
-    void getIndividualProgram();
-    void clearForms();
-
 private:
-    void tickBoxClicked(const questionnaire::Option &option);
-    // Tells assistive technology each box's place under the one-answer rule.
-    void describeRow(questionnaire::Group group);
-    std::string headingText(questionnaire::Group group) const;
-
-    std::array<TickBox *, 16> m_boxes{};
+    std::vector<QWidget *> m_controls;
     Announcer m_announcer{this};
-    TickBoxFlags m_flags;
-    QtResultWindows m_results;
-    QuestionnaireActions m_actions;
+    ClickHandler m_onClick;
+    ResultWindows m_results;
+    Questionnaire m_questionnaire;
 };
 
-} // namespace windows
+} // namespace windows::qt

@@ -1,21 +1,16 @@
-#include <windows/qt/form.h>
 #include <windows/qt/resultwindows.h>
 
-namespace windows {
+namespace windows::qt {
 
-QtResultWindows::QtResultWindows()
-    : ResultWindows(makeForm<Form>)
-{}
-
-QWidget *QtResultWindows::showWindow(questionnaire::ResultKind kind)
+QWidget *ResultWindows::showWindow(questionnaire::ResultKind kind)
 {
     show(kind);
     return window(kind);
 }
 
-QWidget *QtResultWindows::window(questionnaire::ResultKind kind) const
+QWidget *ResultWindows::window(questionnaire::ResultKind kind) const
 {
-    return static_cast<const Form &>(form(kind)).window();
+    return form(kind).window();
 }
 
-} // namespace windows
+} // namespace windows::qt

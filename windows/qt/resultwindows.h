@@ -2,17 +2,16 @@
 // the windows themselves for the program's tests and benchmarks.
 #pragma once
 
+#include <windows/qt/form.h>
 #include <windows/resultwindows.h>
 
 #include <QtWidgets/QWidget>
 
-namespace windows {
+namespace windows::qt {
 
-class QtResultWindows final : public ResultWindows
+class ResultWindows final : public ResultWindowsOf<Form>
 {
 public:
-    QtResultWindows();
-
     // Shows the window of a kind, as show() does, and returns it.
     QWidget *showWindow(questionnaire::ResultKind kind);
 
@@ -20,4 +19,4 @@ public:
     QWidget *window(questionnaire::ResultKind kind) const;
 };
 
-} // namespace windows
+} // namespace windows::qt

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace windows {
+namespace windows::qt {
 
 inline QString toQString(std::string_view text)
 {
@@ -19,4 +19,4 @@ inline QString toDisplayText(std::string_view text)
     return toQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-} // namespace windows
+} // namespace windows::qt

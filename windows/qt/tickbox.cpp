@@ -4,7 +4,7 @@
 #include <QtWidgets/QStyleOptionFocusRect>
 #include <QtWidgets/QStylePainter>
 
-namespace windows {
+namespace windows::qt {
 
 namespace {
 
@@ -72,4 +72,4 @@ bool TickBox::hitButton(const QPoint &pos) const
     return rect().contains(pos);
 }
 
-} // namespace windows
+} // namespace windows::qt

@@ -5,7 +5,7 @@
 
 #include <QtWidgets/QCheckBox>
 
-namespace windows {
+namespace windows::qt {
 
 class TickBox : public QCheckBox
 {
@@ -30,4 +30,4 @@ private:
     QRect indicatorRect() const;
 };
 
-} // namespace windows
+} // namespace windows::qt

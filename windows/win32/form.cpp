@@ -1,12 +1,14 @@
 #include <windows/placement.h>
 #include <windows/units.h>
+#include <windows/win32/accessibility.h>
 #include <windows/win32/form.h>
 #include <windows/win32/toolkit.h>
 
 #include <algorithm>
 #include <array>
+#include <oleacc.h>
 
-namespace windows {
+namespace windows::win32 {
 
 namespace {
 
@@ -110,30 +112,125 @@ void Form::load()
     formOpened();
 
     createControls();
+    describeToAssistiveTechnology();
     layOut(dpiOf(m_window));
     centreOnScreen();
 }
 
+void Form::describeToAssistiveTechnology()
+{
+    for (std::size_t index = 0; index < m_controls.size(); ++index) {
+        const std::string_view name = m_description.controls[index].accessibleName;
+        if (m_controls[index] && !name.empty())
+            setAccessibleText(m_controls[index], AccessibleText::Name, toWide(name));
+    }
+    if (m_description.role == WindowRole::Notice) {
+        // A message whose whole text is read as it opens, not a window to work in.
+        std::wstring text;
+        for (const ControlDescription &control : m_description.controls) {
+            if (control.kind == ControlKind::Label)
+                text += (text.empty() ? L"" : L" ") + toWide(control.text);
+        }
+        setAccessibleRole(m_window, ROLE_SYSTEM_ALERT);
+        setAccessibleText(m_window, AccessibleText::Description, text);
+    }
+}
+
 void Form::showInFront()
 {
+    if (!m_window)
+        return;
     if (IsIconic(m_window))
         ShowWindow(m_window, SW_RESTORE);
     ShowWindow(m_window, SW_SHOW);
     SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(m_window);
+    if (m_description.role == WindowRole::Notice)
+        notifyAccessibleEvent(EVENT_SYSTEM_ALERT, m_window);
 }
 
-void Form::raiseClick(std::string_view control)
+void Form::raiseClick(std::size_t control)
 {
     if (m_onClick)
         m_onClick(control);
 }
 
+HWND Form::control(std::size_t index) const
+{
+    return index < m_controls.size() ? m_controls[index] : nullptr;
+}
+
 HWND Form::control(std::string_view name) const
 {
-    const auto found =
-        std::ranges::find(m_controls, name, [](const Control &c) { return c.description->name; });
-    return found == m_controls.end() ? nullptr : found->window;
+    return control(controlIndex(m_description, name));
+}
+
+std::size_t Form::indexOf(HWND control) const
+{
+    if (!control || GetParent(control) != m_window)
+        return m_controls.size();
+    const auto id = static_cast<std::size_t>(GetDlgCtrlID(control));
+    const std::size_t index = id - kFirstControlId;
+    return id >= kFirstControlId && index < m_controls.size() && m_controls[index] == control
+               ? index
+               : m_controls.size();
+}
+
+bool Form::isEnabled(std::size_t control) const
+{
+    return IsWindowEnabled(this->control(control));
+}
+
+void Form::setEnabled(std::size_t control, bool enabled)
+{
+    EnableWindow(this->control(control), enabled);
+}
+
+void Form::setTicked(std::size_t control, bool ticked)
+{
+    HWND box = this->control(control);
+    const bool wasTicked = SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (!box || wasTicked == ticked)
+        return;
+    SendMessageW(box, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+    raiseClick(control);
+}
+
+void Form::describe(std::size_t control, std::string_view description)
+{
+    if (HWND window = this->control(control)) {
+        setAccessibleText(window, AccessibleText::Description, toWide(description));
+        notifyAccessibleEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window);
+    }
+}
+
+void Form::group(std::size_t heading, std::span<const std::size_t> members)
+{
+    // Active Accessibility has no relation from a control to its label; the
+    // help text carries the heading, which screen readers read on request.
+    const std::wstring text = toWide(m_description.controls[heading].text);
+    for (std::size_t member : members) {
+        if (HWND window = control(member))
+            setAccessibleText(window, AccessibleText::Help, text);
+    }
+}
+
+void Form::announce(std::string_view sentence)
+{
+    if (!m_window)
+        return;
+    // A label without size, never seen, whose name is the sentence: screen
+    // readers speak an alert's name when it is raised.
+    if (!m_announcer) {
+        m_announcer = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0,
+                                      0, 0, m_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (!m_announcer)
+            reportFailure(L"The control for announcements could not be created.");
+        setAccessibleRole(m_announcer, ROLE_SYSTEM_ALERT);
+    }
+    SetWindowTextW(m_announcer, toWide(sentence).c_str());
+    notifyAccessibleEvent(EVENT_OBJECT_NAMECHANGE, m_announcer);
+    notifyAccessibleEvent(EVENT_SYSTEM_ALERT, m_announcer);
 }
 
 void Form::createControls()
@@ -152,7 +249,7 @@ void Form::createControls()
                 reportFailure(L"The control " + toWide(description.name) +
                               L" could not be created.");
         }
-        m_controls.push_back({&description, window});
+        m_controls.push_back(window);
         ++id;
     }
 
@@ -171,18 +268,20 @@ void Form::layOut(int dpi)
     m_dpi = dpi;
     std::vector<std::pair<Font, HFONT>> previous;
     previous.swap(m_fonts);
-    for (const Control &control : m_controls) {
-        if (!control.window)
+    for (std::size_t index = 0; index < m_controls.size(); ++index) {
+        HWND window = m_controls[index];
+        const ControlDescription &description = m_description.controls[index];
+        if (!window)
             continue;
-        const Font &font = control.description->look.font;
+        const Font &font = description.look.font;
         auto cached = std::ranges::find(m_fonts, font, &std::pair<Font, HFONT>::first);
         if (cached == m_fonts.end())
             cached = m_fonts.insert(m_fonts.end(), {font, createFont(font, dpi)});
-        SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(cached->second), FALSE);
-        RECT rect = pixelRect(std::get<Rect>(control.description->place), dpi);
-        if (control.description->kind == ControlKind::Label)
-            widenToFit(control.window, cached->second, rect);
-        SetWindowPos(control.window, nullptr, rect.left, rect.top, rect.right - rect.left,
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(cached->second), FALSE);
+        RECT rect = pixelRect(std::get<Rect>(description.place), dpi);
+        if (description.kind == ControlKind::Label)
+            widenToFit(window, cached->second, rect);
+        SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left,
                      rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (const auto &[font, handle] : previous)
@@ -204,10 +303,10 @@ void Form::fitTextBoxes()
 {
     // The texts are written to fit their boxes. Should a font make one taller
     // than its box, a scroll bar keeps its end readable.
-    for (const Control &control : m_controls) {
-        if (control.description->kind != ControlKind::TextBox)
+    for (std::size_t index = 0; index < m_controls.size(); ++index) {
+        if (m_description.controls[index].kind != ControlKind::TextBox)
             continue;
-        HWND edit = control.window;
+        HWND edit = m_controls[index];
         HDC dc = GetDC(edit);
         HGDIOBJ old =
             SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
@@ -266,31 +365,25 @@ HBRUSH Form::brush(COLORREF colour)
     return handle;
 }
 
-COLORREF Form::backgroundOf(const Control &control) const
+COLORREF Form::backgroundOf(std::size_t control) const
 {
-    const Look &look = control.description->look;
-    if (look.background)
-        return toColorRef(*look.background);
-    if (control.description->kind == ControlKind::TextBox)
+    const ControlDescription &description = m_description.controls[control];
+    if (description.look.background)
+        return toColorRef(*description.look.background);
+    if (description.kind == ControlKind::TextBox)
         return GetSysColor(COLOR_WINDOW);
     return m_description.background ? toColorRef(*m_description.background)
                                     : GetSysColor(COLOR_BTNFACE);
 }
 
-const Form::Control *Form::find(HWND window) const
-{
-    const auto found = std::ranges::find(m_controls, window, &Control::window);
-    return found == m_controls.end() ? nullptr : &*found;
-}
-
 void Form::paint(HDC dc) const
 {
     const int width = std::max(1, m_dpi / kDesignDpi);
-    for (const Control &control : m_controls) {
-        const auto *ends = std::get_if<Ends>(&control.description->place);
+    for (const ControlDescription &control : m_description.controls) {
+        const auto *ends = std::get_if<Ends>(&control.place);
         if (!ends)
             continue;
-        const Look &look = control.description->look;
+        const Look &look = control.look;
         HPEN pen = CreatePen(PS_SOLID, width,
                              look.text ? toColorRef(*look.text) : GetSysColor(COLOR_WINDOWTEXT));
         if (!pen)
@@ -309,13 +402,13 @@ void Form::paint(HDC dc) const
 
 void Form::drawButton(const DRAWITEMSTRUCT &item)
 {
-    const Control *control = find(item.hwndItem);
-    if (!control)
+    const std::size_t control = indexOf(item.hwndItem);
+    if (control == m_controls.size())
         return;
     HDC dc = item.hDC;
     RECT face = item.rcItem;
     const bool pressed = item.itemState & ODS_SELECTED;
-    FillRect(dc, &face, brush(backgroundOf(*control)));
+    FillRect(dc, &face, brush(backgroundOf(control)));
     DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     std::array<wchar_t, 256> text{};
@@ -323,7 +416,10 @@ void Form::drawButton(const DRAWITEMSTRUCT &item)
     HGDIOBJ oldFont =
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(item.itemState & ODS_DISABLED ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    const Look &look = m_description.controls[control].look;
+    SetTextColor(dc, item.itemState & ODS_DISABLED ? GetSysColor(COLOR_GRAYTEXT)
+                     : look.text                   ? toColorRef(*look.text)
+                                                   : GetSysColor(COLOR_BTNTEXT));
     constexpr UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
     RECT area = face;
     InflateRect(&area, -4, -4);
@@ -372,10 +468,11 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
-        if (const Control *control = find(reinterpret_cast<HWND>(lParam))) {
+        if (const std::size_t control = indexOf(reinterpret_cast<HWND>(lParam));
+            control < m_controls.size()) {
             HDC dc = reinterpret_cast<HDC>(wParam);
-            const Look &look = control->description->look;
-            const COLORREF background = backgroundOf(*control);
+            const Look &look = m_description.controls[control].look;
+            const COLORREF background = backgroundOf(control);
             SetBkColor(dc, background);
             SetTextColor(dc, look.text ? toColorRef(*look.text)
                                        : GetSysColor(message == WM_CTLCOLOREDIT ? COLOR_WINDOWTEXT
@@ -387,17 +484,19 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
         drawButton(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
     case WM_COMMAND:
-        if (const Control *control = find(reinterpret_cast<HWND>(lParam))) {
+        if (const std::size_t control = indexOf(reinterpret_cast<HWND>(lParam));
+            control < m_controls.size()) {
             if (HIWORD(wParam) == BN_CLICKED)
-                raiseClick(control->description->name);
+                raiseClick(control);
             return 0;
         }
         // Enter presses the focused push button, as in a dialog; elsewhere
         // Enter and Escape do nothing: no button is the default or the cancel one.
-        if (!lParam && LOWORD(wParam) == IDOK) {
-            const Control *focused = find(GetFocus());
-            if (focused && focused->description->kind == ControlKind::PushButton)
-                SendMessageW(focused->window, BM_CLICK, 0, 0);
+        if (!lParam && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+            const std::size_t focused = indexOf(GetFocus());
+            if (LOWORD(wParam) == IDOK && focused < m_controls.size() &&
+                m_description.controls[focused].kind == ControlKind::PushButton)
+                SendMessageW(m_controls[focused], BM_CLICK, 0, 0);
             return 0;
         }
         break;
@@ -420,10 +519,20 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_DESTROY:
+        for (HWND control : m_controls) {
+            if (control)
+                clearAccessibleProperties(control);
+        }
+        if (m_announcer)
+            clearAccessibleProperties(m_announcer);
+        clearAccessibleProperties(window);
+        break;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         m_window = nullptr;
         m_controls.clear();
+        m_announcer = nullptr;
         m_focus = nullptr;
         releaseFonts();
         formClosed();
@@ -434,4 +543,4 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-} // namespace windows
+} // namespace windows::win32

@@ -1,39 +1,36 @@
-// Form1, the questionnaire, over Win32: its tick boxes' and buttons' click
-// events go to what the questionnaire does (QuestionnaireActions).
+// Form1, the questionnaire, over Win32: the form loaded from its layout, whose
+// controls' clicks go to what the questionnaire does (Questionnaire), and the
+// result windows it opens.
 #pragma once
 
-#include <windows/questionnaireactions.h>
+#include <windows/questionnaire.h>
 #include <windows/resultwindows.h>
 #include <windows/win32/form.h>
-#include <windows/win32/tickboxflags.h>
 
-#include <functional>
-
-namespace windows {
+namespace windows::win32 {
 
 class QuestionnaireWindow
 {
 public:
+    // Loads the window; show() shows it.
     QuestionnaireWindow();
     QuestionnaireWindow(const QuestionnaireWindow &) = delete;
     QuestionnaireWindow &operator=(const QuestionnaireWindow &) = delete;
 
-    // Loads the window if it is not loaded and shows it in front.
-    void show();
+    void show() { showForm(m_form); }
 
     Form &form() { return m_form; }
-    const questionnaire::Board &board() const { return m_actions.board(); }
+    const questionnaire::Board &board() const { return m_questionnaire.board(); }
 
     // The result window of a kind, whether loaded or not.
-    Form &resultForm(questionnaire::ResultKind kind) const;
+    Form &resultForm(questionnaire::ResultKind kind) const { return m_results.form(kind); }
 
 private:
-    void clicked(std::string_view control);
+    static Form &loaded(Form &form);
 
     Form m_form;
-    TickBoxFlags m_flags;
-    ResultWindows m_results;
-    QuestionnaireActions m_actions;
+    ResultWindowsOf<Form> m_results;
+    Questionnaire m_questionnaire;
 };
 
-} // namespace windows
+} // namespace windows::win32

@@ -1,7 +1,9 @@
 #include <windows/units.h>
 #include <windows/win32/toolkit.h>
 
-namespace windows {
+#include <objbase.h>
+
+namespace windows::win32 {
 
 namespace {
 
@@ -45,6 +47,10 @@ template<typename Function> Function user32Function(const char *name)
 
 void initializeToolkit(HINSTANCE instance)
 {
+    // For the accessibility services; without them the program still works.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    static_cast<void>(com);
+
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = DefWindowProcW; // each form installs its own on creation
@@ -77,7 +83,7 @@ COLORREF toColorRef(const Colour &colour)
     // captions would vanish. There the classic grey keeps them readable.
     if (colour.system == SystemColour::InactiveCaptionText &&
         std::abs(brightness(system) - brightness(GetSysColor(COLOR_BTNTEXT))) < 96)
-        return RGB(0xD4, 0xD0, 0xC8);
+        return toColorRef(kClassicInactiveCaptionText);
     return system;
 }
 
@@ -138,21 +144,31 @@ void formClosed()
         PostQuitMessage(0);
 }
 
+void dispatchMessage(MSG &message)
+{
+    // No window has a cancel button, so Escape does nothing. It never reaches
+    // the dialog keys: there a program's text box would take it to close its
+    // window, losing what was typed.
+    if ((message.message == WM_KEYDOWN || message.message == WM_KEYUP) &&
+        message.wParam == VK_ESCAPE)
+        return;
+    // Tab, space and Enter move the focus and press as in a dialog.
+    HWND top = GetAncestor(message.hwnd, GA_ROOT);
+    if (top && IsDialogMessageW(top, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 int runMessageLoop()
 {
     MSG message;
     BOOL got;
-    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-        // Tab, space and Enter move the focus and press as in a dialog.
-        HWND top = GetAncestor(message.hwnd, GA_ROOT);
-        if (top && IsDialogMessageW(top, &message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0)
+        dispatchMessage(message);
     if (got < 0)
         reportFailure(L"The window messages could not be read.");
     return static_cast<int>(message.wParam);
 }
 
-} // namespace windows
+} // namespace windows::win32

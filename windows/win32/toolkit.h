@@ -10,7 +10,7 @@
 #include <string_view>
 #include <windows.h>
 
-namespace windows {
+namespace windows::win32 {
 
 // Registers the window class every form uses, with the program's icon.
 // Call once, before the first form loads.
@@ -42,7 +42,11 @@ SIZE frameSize(SIZE client, DWORD style, DWORD exStyle, int dpi);
 void formOpened();
 void formClosed();
 
+// Handles one message of the event loop: the dialog keys in every window,
+// Escape nowhere.
+void dispatchMessage(MSG &message);
+
 // Runs the event loop until the last window has closed; returns the exit code.
 int runMessageLoop();
 
-} // namespace windows
+} // namespace windows::win32

@@ -16,7 +16,7 @@
 #include <QtWidgets/QPushButton>
 
 using questionnaire::ResultKind;
-using windows::QuestionnaireWindow;
+using windows::qt::QuestionnaireWindow;
 
 class AccessibilityTest : public QObject
 {
@@ -43,7 +43,7 @@ QAccessibleInterface *accessible(QObject *object)
 
 void AccessibilityTest::initTestCase()
 {
-    windows::initializeToolkit();
+    windows::qt::initializeToolkit();
 }
 
 void AccessibilityTest::cleanup()
@@ -102,7 +102,7 @@ void AccessibilityTest::resultWindowsExposeTheirText_data()
 void AccessibilityTest::resultWindowsExposeTheirText()
 {
     QFETCH(ResultKind, kind);
-    windows::QtResultWindows results;
+    windows::qt::ResultWindows results;
     QWidget *window = results.showWindow(kind);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const std::string_view stored = content::programText(kind);

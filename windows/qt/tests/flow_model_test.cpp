@@ -21,7 +21,7 @@ private slots:
 
 void FlowModelTest::initTestCase()
 {
-    windows::initializeToolkit();
+    windows::qt::initializeToolkit();
     testsupport::quietenOffscreenRaise();
 }
 

@@ -11,6 +11,7 @@
 #include <QtWidgets/QScrollBar>
 
 using namespace windows;
+using namespace windows::qt;
 
 namespace {
 
@@ -24,8 +25,11 @@ const std::string kLongText = [] {
 // Digits and hyphens are neutral to the bidirectional algorithm: laid out
 // right-to-left, "60-and more" would read "and more-60".
 const ControlDescription kShortControls[] = {
-    {"Text1", ControlKind::TextBox, "One line, 2-3 times\r\nand another\r\n",
-     Rect{150, 150, 3000, 1500}, {}},
+    {"Text1",
+     ControlKind::TextBox,
+     "One line, 2-3 times\r\nand another\r\n",
+     Rect{150, 150, 3000, 1500},
+     {}},
     {"Check1", ControlKind::TickBox, "60-and more", Rect{150, 1800, 1500, 300}, {}},
     {"Label1", ControlKind::Label, "1.45-1.65M", Rect{1800, 1800, 1500, 300}, {}},
 };
@@ -75,24 +79,34 @@ void FormTest::textBoxScrollsOnlyWhenItsTextCannotFit()
     QVERIFY(longBox->cursorRect(last).top() >= 0);
 }
 
+namespace {
+
+QWidget *shown(Form &form)
+{
+    showForm(form);
+    return form.window();
+}
+
+} // namespace
+
 void FormTest::formLoadsOnShowAndUnloadsOnClose()
 {
     Form form(kShortForm);
     QCOMPARE(form.window(), nullptr);
-    QWidget *first = form.show();
+    QWidget *first = shown(form);
     QVERIFY(first);
     QCOMPARE(form.window(), first);
     QCOMPARE(first->objectName(), QStringLiteral("FormA"));
     QCOMPARE(first->windowTitle(), QStringLiteral("Short"));
     QCOMPARE(first->size(), QSize(300, 200));
-    QCOMPARE(form.show(), first);
+    QCOMPARE(shown(form), first);
 
     QPointer<QWidget> closed = first;
     first->close();
     QCOMPARE(form.window(), nullptr);
     QTRY_VERIFY(closed.isNull()); // destroyed, not just hidden
 
-    QWidget *second = form.show();
+    QWidget *second = shown(form);
     QVERIFY(second);
     QVERIFY(second->isVisible());
     // Built anew from the description: controls in their initial state.

@@ -13,8 +13,8 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 
-using windows::QuestionnaireWindow;
-using windows::TickBox;
+using windows::qt::QuestionnaireWindow;
+using windows::qt::TickBox;
 
 namespace {
 
@@ -50,7 +50,7 @@ private slots:
 
 void QuestionnaireLayoutTest::initTestCase()
 {
-    windows::initializeToolkit();
+    windows::qt::initializeToolkit();
 }
 
 void QuestionnaireLayoutTest::window()
@@ -70,7 +70,7 @@ void QuestionnaireLayoutTest::window()
     QCOMPARE(w.findChildren<TickBox *>().size(), 16);
     QCOMPARE(w.findChildren<QPushButton *>().size(), 2);
     QCOMPARE(w.findChildren<QLabel *>().size(), 6);
-    QCOMPARE(w.findChildren<windows::Line *>().size(), 4);
+    QCOMPARE(w.findChildren<windows::qt::Line *>().size(), 4);
 }
 
 void QuestionnaireLayoutTest::controlPlaces_data()
@@ -143,7 +143,7 @@ void QuestionnaireLayoutTest::lines()
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
     QuestionnaireWindow w;
-    auto *line = w.findChild<windows::Line *>(QString::fromLatin1(QTest::currentDataTag()));
+    auto *line = w.findChild<windows::qt::Line *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(line);
     QCOMPARE(line->from(), from / 15);
     QCOMPARE(line->to(), to / 15);

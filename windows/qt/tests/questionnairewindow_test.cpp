@@ -14,8 +14,8 @@
 
 using questionnaire::Group;
 using questionnaire::ResultKind;
-using windows::QuestionnaireWindow;
-using windows::TickBox;
+using windows::qt::QuestionnaireWindow;
+using windows::qt::TickBox;
 
 Q_DECLARE_METATYPE(questionnaire::ResultKind)
 
@@ -85,7 +85,7 @@ private slots:
 
 void QuestionnaireWindowTest::initTestCase()
 {
-    windows::initializeToolkit();
+    windows::qt::initializeToolkit();
 }
 
 void QuestionnaireWindowTest::startsUntickedWithFocusOnFirstBox()

@@ -19,7 +19,7 @@ class ResultWindowsMemoryTest : public QObject
 private slots:
     void initTestCase()
     {
-        windows::initializeToolkit();
+        windows::qt::initializeToolkit();
         testsupport::quietenOffscreenRaise();
     }
     void heapDoesNotGrow();
@@ -30,7 +30,7 @@ void ResultWindowsMemoryTest::heapDoesNotGrow()
 #if defined(__SANITIZE_ADDRESS__)
     QSKIP("AddressSanitizer keeps freed memory in quarantine; it checks leaks itself");
 #endif
-    windows::QtResultWindows results;
+    windows::qt::ResultWindows results;
     for (int i = 0; i < 300; ++i)
         testsupport::openAndCloseEveryResultWindow(results);
     const auto before = static_cast<long long>(mallinfo2().uordblks);

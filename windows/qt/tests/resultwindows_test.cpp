@@ -18,7 +18,7 @@
 #include <QtWidgets/QScrollBar>
 
 using questionnaire::ResultKind;
-using windows::QuestionnaireWindow;
+using windows::qt::QuestionnaireWindow;
 
 Q_DECLARE_METATYPE(questionnaire::ResultKind)
 
@@ -87,7 +87,7 @@ private slots:
 
 void ResultWindowsTest::initTestCase()
 {
-    windows::initializeToolkit();
+    windows::qt::initializeToolkit();
 }
 
 void ResultWindowsTest::cleanup()
@@ -163,7 +163,7 @@ void ResultWindowsTest::programWindows()
     QFETCH(QRect, text);
     QFETCH(QString, norm);
 
-    windows::QtResultWindows results;
+    windows::qt::ResultWindows results;
     QWidget *window = results.showWindow(kind);
     QVERIFY(QTest::qWaitForWindowActive(window));
     QCOMPARE(window->objectName(), QString::fromLatin1(QTest::currentDataTag()));
@@ -208,7 +208,7 @@ void ResultWindowsTest::programWindows()
 
 void ResultWindowsTest::goodWeightNotice()
 {
-    windows::QtResultWindows results;
+    windows::qt::ResultWindows results;
     QWidget *window = results.showWindow(ResultKind::Form4);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->objectName(), QStringLiteral("Form4"));

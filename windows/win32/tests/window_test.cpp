@@ -5,7 +5,6 @@
 #include <windows/questionnairelayout.h>
 #include <windows/resultlayouts.h>
 #include <windows/win32/questionnairewindow.h>
-#include <windows/win32/tickboxflags.h>
 #include <windows/win32/toolkit.h>
 
 #include <content/programtext.h>
@@ -20,6 +19,7 @@
 namespace {
 
 using namespace windows;
+using namespace windows::win32;
 using questionnaire::ResultKind;
 
 void pump()
@@ -35,8 +35,7 @@ void pump()
 
 // Under Wine the window manager, a separate process, decides when a shown
 // window becomes active and takes the focus: wait for it, within a bound.
-template<typename Condition>
-bool pumpUntil(Condition condition)
+template<typename Condition> bool pumpUntil(Condition condition)
 {
     const ULONGLONG deadline = GetTickCount64() + 60'000;
     while (!condition()) {
@@ -245,11 +244,14 @@ TEST_F(Win32WindowTest, TickingGreysTheRowAndClearingFreesIt)
 TEST_F(Win32WindowTest, ProgramWrittenTicksRaiseClickEvents)
 {
     std::vector<std::string> clicks;
-    questionnaire.form().setClickHandler([&](std::string_view name) { clicks.emplace_back(name); });
-    TickBoxFlags flags(questionnaire.form());
-    flags.setTicked(questionnaire::optionNumber(3), true);
-    flags.setTicked(questionnaire::optionNumber(3), true); // no change, no event
-    flags.setTicked(questionnaire::optionNumber(3), false);
+    Form &form = questionnaire.form();
+    form.setClickHandler([&](std::size_t control) {
+        clicks.emplace_back(form.description().controls[control].name);
+    });
+    const std::size_t check3 = controlIndex(form.description(), "Check3");
+    form.setTicked(check3, true);
+    form.setTicked(check3, true); // no change, no event
+    form.setTicked(check3, false);
     EXPECT_EQ(clicks, (std::vector<std::string>{"Check3", "Check3"}));
 }
 
@@ -405,6 +407,6 @@ TEST(Win32ToolkitTest, MessageLoopEndsWithTheLastWindow)
 int main(int argc, char **argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    windows::initializeToolkit(GetModuleHandleW(nullptr));
+    windows::win32::initializeToolkit(GetModuleHandleW(nullptr));
     return RUN_ALL_TESTS();
 }
