@@ -303,6 +303,7 @@ void groupUnderHeading(QLabel *heading, const QList<QWidget *> &members)
 Announcer::Announcer(QWidget *window)
     : m_notification(new QWidget(window))
 {
+    m_notification->setObjectName(QStringLiteral("announcements"));
     m_notification->setProperty(kNotificationProperty, true);
     m_notification->setGeometry(0, 0, 0, 0);
     m_notification->hide();

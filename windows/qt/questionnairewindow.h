@@ -33,6 +33,7 @@ public:
 
     // The open result window of a kind, or nullptr.
     QWidget *resultWindow(questionnaire::ResultKind kind) const;
+    ResultWindows &resultWindows() { return m_results; }
 
     // The window's own enabled state, beside its controls' below.
     using QWidget::isEnabled;

@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 #include <windows.h>
 
@@ -241,20 +243,6 @@ TEST_F(Win32WindowTest, TickingGreysTheRowAndClearingFreesIt)
         EXPECT_FALSE(ticked(box(n))) << n;
 }
 
-TEST_F(Win32WindowTest, ProgramWrittenTicksRaiseClickEvents)
-{
-    std::vector<std::string> clicks;
-    Form &form = questionnaire.form();
-    form.setClickHandler([&](std::size_t control) {
-        clicks.emplace_back(form.description().controls[control].name);
-    });
-    const std::size_t check3 = controlIndex(form.description(), "Check3");
-    form.setTicked(check3, true);
-    form.setTicked(check3, true); // no change, no event
-    form.setTicked(check3, false);
-    EXPECT_EQ(clicks, (std::vector<std::string>{"Check3", "Check3"}));
-}
-
 TEST_F(Win32WindowTest, KeyboardOrderIsNumericAndSkipsGreyedBoxes)
 {
     HWND window = questionnaire.form().window();
@@ -402,10 +390,157 @@ TEST(Win32ToolkitTest, MessageLoopEndsWithTheLastWindow)
     EXPECT_TRUE(quitPosted());
 }
 
+// A child run of this program in which a window function of user32 fails, as
+// on a system out of resources: the import of `function` is replaced.
+template<typename Function>
+bool replaceImport(const char *function, Function replacement, Function *original = nullptr)
+{
+    auto *base = reinterpret_cast<BYTE *>(GetModuleHandleW(nullptr));
+    const auto *dos = reinterpret_cast<const IMAGE_DOS_HEADER *>(base);
+    const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS *>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY &imports =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto *module =
+             reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + imports.VirtualAddress);
+         module->Name; ++module) {
+        auto *names = reinterpret_cast<const IMAGE_THUNK_DATA *>(base + module->OriginalFirstThunk);
+        auto *slots = reinterpret_cast<IMAGE_THUNK_DATA *>(base + module->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
+                continue;
+            const auto *byName =
+                reinterpret_cast<const IMAGE_IMPORT_BY_NAME *>(base + names->u1.AddressOfData);
+            if (std::string_view(reinterpret_cast<const char *>(byName->Name)) != function)
+                continue;
+            if (original)
+                *original = reinterpret_cast<Function>(slots->u1.Function);
+            DWORD old;
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old);
+            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
+            return true;
+        }
+    }
+    return false;
+}
+
+ATOM WINAPI failingRegisterClass(const WNDCLASSEXW *)
+{
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return 0;
+}
+
+using CreateWindowFunction = HWND(WINAPI *)(DWORD, LPCWSTR, LPCWSTR, DWORD, int, int, int, int,
+                                            HWND, HMENU, HINSTANCE, LPVOID);
+CreateWindowFunction gCreateWindow = nullptr;
+
+HWND WINAPI failingButtons(DWORD exStyle, LPCWSTR type, LPCWSTR name, DWORD style, int x, int y,
+                           int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                           LPVOID parameter)
+{
+    if (!IS_INTRESOURCE(type) && _wcsicmp(type, L"BUTTON") == 0) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    return gCreateWindow(exStyle, type, name, style, x, y, width, height, parent, menu, instance,
+                         parameter);
+}
+
+// The child's part: start as the program does, with one function failing.
+int startFailing(std::string_view what)
+{
+    if (what == "class" && !replaceImport("RegisterClassExW", &failingRegisterClass))
+        return 3;
+    if (what == "control" &&
+        !replaceImport<CreateWindowFunction>("CreateWindowExW", &failingButtons, &gCreateWindow))
+        return 3;
+    initializeToolkit(GetModuleHandleW(nullptr));
+    QuestionnaireWindow questionnaire;
+    questionnaire.show();
+    return 0; // not reached: the failure ends the process
+}
+
+struct FailureSeen
+{
+    std::wstring caption;
+    std::wstring text;
+    DWORD exitCode = STILL_ACTIVE;
+};
+
+// Runs the child and answers the message box it shows, if it shows one.
+FailureSeen runFailing(const char *what)
+{
+    std::array<wchar_t, MAX_PATH> self{};
+    GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
+    std::wstring command = L"\"" + std::wstring(self.data()) + L"\" --fail-to-create=";
+    command += wide(what);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    FailureSeen seen;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &child))
+        return seen;
+
+    struct Search
+    {
+        DWORD process;
+        HWND box = nullptr;
+    } search{child.dwProcessId};
+    const auto findBox = [&] {
+        EnumWindows(
+            [](HWND window, LPARAM found) {
+                auto *search = reinterpret_cast<Search *>(found);
+                DWORD process = 0;
+                GetWindowThreadProcessId(window, &process);
+                std::array<wchar_t, 16> type{};
+                GetClassNameW(window, type.data(), static_cast<int>(type.size()));
+                if (process == search->process && IsWindowVisible(window) &&
+                    std::wstring_view(type.data()) == L"#32770") {
+                    search->box = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.box != nullptr;
+    };
+    const ULONGLONG deadline = GetTickCount64() + 60'000;
+    while (!findBox() && WaitForSingleObject(child.hProcess, 50) == WAIT_TIMEOUT &&
+           GetTickCount64() < deadline) {
+    }
+    if (search.box) {
+        seen.caption = textOf(search.box);
+        seen.text = textOf(GetDlgItem(search.box, 0xFFFF)); // a message box's text
+        PostMessageW(search.box, WM_COMMAND, IDOK, 0);
+    }
+    if (WaitForSingleObject(child.hProcess, 60'000) != WAIT_OBJECT_0)
+        TerminateProcess(child.hProcess, 99);
+    GetExitCodeProcess(child.hProcess, &seen.exitCode);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return seen;
+}
+
+TEST(Win32ToolkitTest, FailuresToCreateAreShownBeforeTheProgramEnds)
+{
+    for (const char *what : {"class", "control"}) {
+        SCOPED_TRACE(what);
+        const FailureSeen seen = runFailing(what);
+        EXPECT_EQ(seen.caption, L"Trimvale");
+        EXPECT_NE(seen.text.find(L"could not be"), std::wstring::npos);
+        EXPECT_NE(seen.text.find(L"cannot go on"), std::wstring::npos);
+        EXPECT_EQ(seen.exitCode, 1u);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    constexpr std::string_view failOption = "--fail-to-create=";
+    if (argc == 2 && std::string_view(argv[1]).starts_with(failOption))
+        return startFailing(std::string_view(argv[1]).substr(failOption.size()));
     testing::InitGoogleTest(&argc, argv);
     windows::win32::initializeToolkit(GetModuleHandleW(nullptr));
     return RUN_ALL_TESTS();

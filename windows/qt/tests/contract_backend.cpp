@@ -1,0 +1,233 @@
+// The contract suite over the Qt backend, on the offscreen platform.
+#include <windows/qt/form.h>
+#include <windows/qt/questionnairewindow.h>
+#include <windows/qt/text.h>
+#include <windows/tests/backend.h>
+
+#include <QtCore/QTimer>
+#include <QtTest/QTest>
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace windows;
+
+bool isFormName(const QString &name)
+{
+    return name.size() == 5 && name.startsWith(QLatin1String("Form"));
+}
+
+class QtBackend final : public contract::Backend, public QObject
+{
+public:
+    QtBackend()
+    {
+        QObject::connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { m_quit = true; });
+    }
+    ~QtBackend() override { reset(); }
+
+    std::unique_ptr<FormWindow> makeForm(const FormDescription &description) override
+    {
+        return std::make_unique<qt::Form>(description);
+    }
+
+    void openQuestionnaire() override
+    {
+        m_questionnaire = std::make_unique<qt::QuestionnaireWindow>();
+        m_questionnaire->show();
+        watchAnnouncements(m_questionnaire.get());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_questionnaire.get()));
+    }
+
+    FormView &questionnaireView() override { return *m_questionnaire; }
+
+    FormWindow &resultForm(questionnaire::ResultKind kind) override
+    {
+        return m_questionnaire->resultWindows().form(kind);
+    }
+
+    bool waitUntil(const std::function<bool()> &condition) override
+    {
+        return QTest::qWaitFor(condition, 60'000);
+    }
+
+    int windowCount() override
+    {
+        int count = 0;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            count += widget->isVisible() && isFormName(widget->objectName());
+        return count;
+    }
+
+    std::string activeForm() override
+    {
+        const QWidget *active = QApplication::activeWindow();
+        return active ? active->objectName().toStdString() : std::string();
+    }
+
+    contract::WindowState window(std::string_view form) override
+    {
+        const QWidget *shown = windowOf(form);
+        if (!shown)
+            return {};
+        return {shown->windowTitle().toStdString(), shown->width(), shown->height()};
+    }
+
+    contract::ControlState control(std::string_view form, std::string_view name) override
+    {
+        QWidget *widget = controlOf(form, name);
+        if (!widget)
+            return {};
+        contract::ControlState state;
+        QPalette::ColorRole textRole = widget->foregroundRole();
+        if (const auto *label = qobject_cast<QLabel *>(widget)) {
+            state.text = label->text().toStdString();
+        } else if (const auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            state.text = button->text().toStdString();
+            state.ticked = button->isChecked();
+        } else if (const auto *box = qobject_cast<QPlainTextEdit *>(widget)) {
+            state.text = box->toPlainText().toStdString();
+            textRole = QPalette::Text;
+        }
+        const QRect place = widget->geometry();
+        state.left = place.left();
+        state.top = place.top();
+        state.width = place.width();
+        state.height = place.height();
+        state.textRgb = widget->palette().color(QPalette::Active, textRole).rgb() & 0xFFFFFFu;
+        state.accessibleName = widget->accessibleName().toStdString();
+        state.description = widget->accessibleDescription().toStdString();
+        state.enabled = widget->isEnabled();
+        return state;
+    }
+
+    void click(std::string_view form, std::string_view control) override
+    {
+        if (QWidget *widget = controlOf(form, control))
+            QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+
+    void focus(std::string_view form, std::string_view control) override
+    {
+        QWidget *widget = controlOf(form, control);
+        if (!widget)
+            return;
+        widget->window()->activateWindow();
+        widget->setFocus(Qt::OtherFocusReason);
+        waitUntil([widget] { return QApplication::focusWidget() == widget; });
+    }
+
+    void setText(std::string_view form, std::string_view control, std::string_view text) override
+    {
+        if (auto *box = qobject_cast<QPlainTextEdit *>(controlOf(form, control)))
+            box->setPlainText(qt::toQString(text));
+    }
+
+    void closeByUser(std::string_view form) override
+    {
+        QWidget *shown = windowOf(form);
+        if (!shown)
+            return;
+        // Qt tells of the last window closing only within the event loop.
+        QTimer::singleShot(0, shown, [shown] {
+            shown->close();
+            QCoreApplication::exit(0);
+        });
+        QApplication::exec();
+    }
+
+    void press(contract::Key key) override
+    {
+        QWidget *focused = QApplication::focusWidget();
+        if (!focused)
+            return;
+        switch (key) {
+        case contract::Key::Space:
+            QTest::keyClick(focused, Qt::Key_Space);
+            break;
+        case contract::Key::Enter:
+            QTest::keyClick(focused, Qt::Key_Return);
+            break;
+        case contract::Key::Escape:
+            QTest::keyClick(focused, Qt::Key_Escape);
+            break;
+        }
+    }
+
+    std::vector<std::string> announcements() override { return m_announcements; }
+
+    bool quitRequested() override { return m_quit; }
+
+    void reset() override
+    {
+        m_questionnaire.reset();
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            widget->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        m_announcements.clear();
+        m_quit = false;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            m_announcements.push_back(
+                static_cast<QWidget *>(watched)->accessibleName().toStdString());
+        return false;
+    }
+
+private:
+    void watchAnnouncements(QWidget *window)
+    {
+        if (QWidget *notification = window->findChild<QWidget *>(QStringLiteral("announcements")))
+            notification->installEventFilter(this);
+        else
+            ADD_FAILURE() << "no announcements";
+    }
+
+    static QWidget *windowOf(std::string_view form)
+    {
+        const QString name = qt::toQString(form);
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->objectName() == name)
+                return widget;
+        }
+        return nullptr;
+    }
+
+    static QWidget *controlOf(std::string_view form, std::string_view control)
+    {
+        QWidget *shown = windowOf(form);
+        return shown
+                   ? shown->findChild<QWidget *>(qt::toQString(control), Qt::FindDirectChildrenOnly)
+                   : nullptr;
+    }
+
+    std::unique_ptr<qt::QuestionnaireWindow> m_questionnaire;
+    std::vector<std::string> m_announcements;
+    bool m_quit = false;
+};
+
+} // namespace
+
+std::unique_ptr<contract::Backend> contract::makeBackend()
+{
+    return std::make_unique<QtBackend>();
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    windows::qt::initializeToolkit();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

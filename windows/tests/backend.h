@@ -1,0 +1,98 @@
+// What a backend's test gives the contract suite: its forms and questionnaire,
+// and a way to see and work its windows as a user and a screen reader would.
+// Each backend's test implements it once; the suite (contract_test.cpp) is the
+// same for every backend.
+#pragma once
+
+#include <windows/formdescription.h>
+#include <windows/formview.h>
+#include <windows/formwindow.h>
+
+#include <questionnaire/resultkind.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace contract {
+
+enum class Key
+{
+    Space,
+    Enter,
+    Escape
+};
+
+// A window on screen, as a user sees it.
+struct WindowState
+{
+    std::string caption;
+    int clientWidth = 0; // pixels
+    int clientHeight = 0;
+};
+
+// A control of a window on screen, as a user and a screen reader see it.
+struct ControlState
+{
+    std::string text; // line breaks as "\n"
+    int left = 0;     // pixels of the window's client area
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::optional<unsigned> textRgb; // the colour its text is drawn in, as 0xRRGGBB
+    std::string accessibleName;      // where set beyond the control's text
+    std::string description;         // what assistive technology reads after the state
+    bool enabled = true;
+    bool ticked = false;
+};
+
+class Backend
+{
+public:
+    virtual ~Backend() = default;
+
+    virtual std::unique_ptr<windows::FormWindow> makeForm(const windows::FormDescription &) = 0;
+
+    // A fresh questionnaire window, loaded and shown, with its own result windows.
+    virtual void openQuestionnaire() = 0;
+    virtual windows::FormView &questionnaireView() = 0;
+    virtual windows::FormWindow &resultForm(questionnaire::ResultKind kind) = 0;
+
+    // Handles events until `condition` holds; false if it did not within a
+    // bound far beyond any normal wait.
+    virtual bool waitUntil(const std::function<bool()> &condition) = 0;
+
+    // The program's windows on screen now.
+    virtual int windowCount() = 0;
+    // The form name of the active window, or "" when none of the program's is.
+    virtual std::string activeForm() = 0;
+
+    // These find the shown window of a form by the form's name.
+    virtual WindowState window(std::string_view form) = 0;
+    virtual ControlState control(std::string_view form, std::string_view control) = 0;
+    virtual void click(std::string_view form, std::string_view control) = 0;
+    virtual void focus(std::string_view form, std::string_view control) = 0;
+    virtual void setText(std::string_view form, std::string_view control,
+                         std::string_view text) = 0;
+    virtual void closeByUser(std::string_view form) = 0;
+
+    // A key pressed and released on the control with the keyboard focus.
+    virtual void press(Key key) = 0;
+
+    // Every sentence announced to assistive technology so far, in order.
+    virtual std::vector<std::string> announcements() = 0;
+
+    // Whether the program was told to end because its last window closed.
+    virtual bool quitRequested() = 0;
+
+    // Closes whatever the test left open and forgets what was seen.
+    virtual void reset() = 0;
+};
+
+// Made once per test by the backend's test.
+std::unique_ptr<Backend> makeBackend();
+
+} // namespace contract

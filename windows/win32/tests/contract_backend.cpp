@@ -1,0 +1,499 @@
+// The contract suite over the Win32 backend, under Wine. What the program
+// tells Active Accessibility through the annotation service is read from a
+// stand-in for that service, registered before the first window loads: Wine's
+// own service accepts the calls but its accessible objects do not show them.
+// Announcements are caught as the accessibility events a screen reader hooks.
+#include <windows/questionnaire.h>
+#include <windows/questionnairelayout.h>
+#include <windows/resultwindows.h>
+#include <windows/tests/backend.h>
+#include <windows/win32/form.h>
+#include <windows/win32/toolkit.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <oleacc.h>
+#include <string>
+#include <utility>
+#include <windows.h>
+
+namespace {
+
+using namespace windows;
+
+constexpr GUID kAccPropServices{
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr GUID kIAccPropServices{
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kName{0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+constexpr GUID kDescription{
+    0x4d48dfe4, 0xbd3f, 0x491f, {0xa6, 0x48, 0x49, 0x2d, 0x6f, 0x20, 0xc5, 0x88}};
+constexpr GUID kIUnknown{
+    0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr GUID kIClassFactory{
+    0x00000001, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+std::string narrow(std::wstring_view text)
+{
+    std::string result;
+    for (wchar_t c : text)
+        result.push_back(static_cast<char>(c));
+    return result;
+}
+
+std::string textOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    std::string result = narrow(text);
+    for (std::size_t at; (at = result.find("\r\n")) != std::string::npos;)
+        result.erase(at, 1);
+    return result;
+}
+
+// The texts the program set, by window and property.
+std::map<std::pair<HWND, std::string>, std::string> gAnnotations;
+
+std::string key(const GUID &property)
+{
+    return property == kName ? "name" : property == kDescription ? "description" : "other";
+}
+
+// Records what the program sets; the static lifetime makes reference counting moot.
+class RecordingPropServices final : public IAccPropServices
+{
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
+    {
+        if (iid == kIUnknown || iid == kIAccPropServices) {
+            *object = this;
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    HRESULT STDMETHODCALLTYPE SetPropValue(const BYTE *, DWORD, MSAAPROPID, VARIANT) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetPropServer(const BYTE *, DWORD, const MSAAPROPID *, int,
+                                            IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearProps(const BYTE *, DWORD, const MSAAPROPID *, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHwndProp(HWND, DWORD, DWORD, MSAAPROPID, VARIANT) override
+    {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SetHwndPropStr(HWND window, DWORD object, DWORD child,
+                                             MSAAPROPID property, LPCWSTR text) override
+    {
+        if (object != static_cast<DWORD>(OBJID_CLIENT) || child != CHILDID_SELF)
+            return E_INVALIDARG;
+        gAnnotations[{window, key(property)}] = narrow(text);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID *, int,
+                                                IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearHwndProps(HWND window, DWORD, DWORD, const MSAAPROPID *,
+                                             int) override
+    {
+        std::erase_if(gAnnotations,
+                      [window](const auto &entry) { return entry.first.first == window; });
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE **,
+                                                        DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DecomposeHwndIdentityString(const BYTE *, DWORD, HWND *, DWORD *,
+                                                          DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID *, int,
+                                                 IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearHmenuProps(HMENU, DWORD, const MSAAPROPID *, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ComposeHmenuIdentityString(HMENU, DWORD, BYTE **, DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DecomposeHmenuIdentityString(const BYTE *, DWORD, HMENU *,
+                                                           DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+};
+
+class RecordingFactory final : public IClassFactory
+{
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
+    {
+        if (iid == kIUnknown || iid == kIClassFactory) {
+            *object = this;
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown *outer, REFIID iid, void **object) override
+    {
+        if (outer)
+            return CLASS_E_NOAGGREGATION;
+        return m_services.QueryInterface(iid, object);
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+private:
+    RecordingPropServices m_services;
+};
+
+std::vector<std::string> gAnnouncements;
+
+void CALLBACK accessibilityEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                                 DWORD)
+{
+    // The notices raise alerts too; the announcements come from a control.
+    if (!window || !(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD))
+        return;
+    IAccessible *accessible = nullptr;
+    VARIANT item;
+    VariantInit(&item);
+    if (FAILED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
+                                         static_cast<DWORD>(child), &accessible, &item)))
+        return;
+    BSTR name = nullptr;
+    if (SUCCEEDED(accessible->get_accName(item, &name)) && name) {
+        gAnnouncements.push_back(narrow(name));
+        SysFreeString(name);
+    }
+    accessible->Release();
+}
+
+// What the contract needs of a form; the backend keeps the real one alive,
+// so that the windows of a test's forms can still be found by name.
+class FormHandle final : public FormWindow
+{
+public:
+    explicit FormHandle(win32::Form &form)
+        : m_form(form)
+    {}
+    bool isLoaded() const override { return m_form.isLoaded(); }
+    void load() override { m_form.load(); }
+    void showInFront() override { m_form.showInFront(); }
+
+private:
+    win32::Form &m_form;
+};
+
+class Win32Backend final : public contract::Backend
+{
+public:
+    Win32Backend()
+        : m_hook(SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr,
+                                 accessibilityEvent, GetCurrentProcessId(), 0,
+                                 WINEVENT_OUTOFCONTEXT))
+    {}
+    ~Win32Backend() override
+    {
+        reset();
+        if (m_hook)
+            UnhookWinEvent(m_hook);
+    }
+
+    std::unique_ptr<FormWindow> makeForm(const FormDescription &description) override
+    {
+        m_forms.push_back(std::make_unique<win32::Form>(description));
+        return std::make_unique<FormHandle>(*m_forms.back());
+    }
+
+    void openQuestionnaire() override
+    {
+        m_questionnaire = std::make_unique<Session>();
+        showForm(m_questionnaire->form);
+        pump();
+    }
+
+    FormView &questionnaireView() override { return m_questionnaire->form; }
+
+    FormWindow &resultForm(questionnaire::ResultKind kind) override
+    {
+        return m_questionnaire->results.form(kind);
+    }
+
+    bool waitUntil(const std::function<bool()> &condition) override
+    {
+        const ULONGLONG deadline = GetTickCount64() + 60'000;
+        pump();
+        while (!condition()) {
+            if (GetTickCount64() > deadline)
+                return false;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            pump();
+        }
+        return true;
+    }
+
+    int windowCount() override
+    {
+        pump();
+        int count = 0;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM counted) {
+                std::array<wchar_t, 64> name{};
+                GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+                if (IsWindowVisible(window) && std::wstring_view(name.data()) == win32::kFormClass)
+                    ++*reinterpret_cast<int *>(counted);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
+        return count;
+    }
+
+    std::string activeForm() override
+    {
+        const win32::Form *form = formWith(GetForegroundWindow());
+        return form ? std::string(form->description().name) : std::string();
+    }
+
+    contract::WindowState window(std::string_view name) override
+    {
+        const win32::Form *form = formNamed(name);
+        if (!form)
+            return {};
+        RECT client{};
+        GetClientRect(form->window(), &client);
+        return {textOf(form->window()), client.right, client.bottom};
+    }
+
+    contract::ControlState control(std::string_view name, std::string_view control) override
+    {
+        const win32::Form *form = formNamed(name);
+        HWND window = form ? form->control(control) : nullptr;
+        if (!window)
+            return {};
+        contract::ControlState state;
+        state.text = textOf(window);
+        RECT place;
+        GetWindowRect(window, &place);
+        MapWindowPoints(nullptr, form->window(), reinterpret_cast<POINT *>(&place), 2);
+        state.left = place.left;
+        state.top = place.top;
+        state.width = place.right - place.left;
+        state.height = place.bottom - place.top;
+        state.textRgb = textColour(*form, window);
+        state.accessibleName = annotation(window, "name");
+        state.description = annotation(window, "description");
+        state.enabled = IsWindowEnabled(window);
+        state.ticked = SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        return state;
+    }
+
+    void click(std::string_view form, std::string_view control) override
+    {
+        if (HWND window = controlWindow(form, control))
+            SendMessageW(window, BM_CLICK, 0, 0);
+        pump();
+    }
+
+    void focus(std::string_view name, std::string_view control) override
+    {
+        const win32::Form *form = formNamed(name);
+        HWND window = form ? form->control(control) : nullptr;
+        if (!window)
+            return;
+        SetForegroundWindow(form->window());
+        SetFocus(window);
+        waitUntil([window] { return GetFocus() == window; });
+    }
+
+    void setText(std::string_view form, std::string_view control, std::string_view text) override
+    {
+        const std::wstring wide(text.begin(), text.end());
+        if (HWND window = controlWindow(form, control))
+            SetWindowTextW(window, wide.c_str());
+    }
+
+    void closeByUser(std::string_view name) override
+    {
+        if (const win32::Form *form = formNamed(name))
+            SendMessageW(form->window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        pump();
+    }
+
+    void press(contract::Key key) override
+    {
+        HWND focused = GetFocus();
+        const WPARAM code = key == contract::Key::Space   ? VK_SPACE
+                            : key == contract::Key::Enter ? VK_RETURN
+                                                          : VK_ESCAPE;
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(code), 0)) << 16;
+        // Posted, as keys come: the program's own message handling takes them.
+        PostMessageW(focused, WM_KEYDOWN, code, scan | 1);
+        PostMessageW(focused, WM_KEYUP, code, scan | 1 | (3L << 30));
+    }
+
+    std::vector<std::string> announcements() override
+    {
+        pump();
+        return gAnnouncements;
+    }
+
+    bool quitRequested() override { return m_quit; }
+
+    void reset() override
+    {
+        m_questionnaire.reset();
+        m_forms.clear();
+        pump();
+        m_quit = false;
+        gAnnouncements.clear();
+    }
+
+private:
+    struct Session
+    {
+        Session()
+            : questionnaire(loaded(form), results)
+        {}
+        static win32::Form &loaded(win32::Form &form)
+        {
+            form.load();
+            return form;
+        }
+        win32::Form form{questionnaireForm()};
+        ResultWindowsOf<win32::Form> results;
+        Questionnaire questionnaire;
+    };
+
+    void pump()
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT)
+                m_quit = true;
+            else
+                win32::dispatchMessage(message);
+        }
+    }
+
+    std::vector<win32::Form *> forms() const
+    {
+        std::vector<win32::Form *> all;
+        for (const auto &form : m_forms)
+            all.push_back(form.get());
+        if (m_questionnaire) {
+            all.push_back(&m_questionnaire->form);
+            for (questionnaire::ResultKind kind : questionnaire::kResultKinds)
+                all.push_back(&m_questionnaire->results.form(kind));
+        }
+        return all;
+    }
+
+    const win32::Form *formNamed(std::string_view name) const
+    {
+        for (const win32::Form *form : forms()) {
+            if (form->isLoaded() && form->description().name == name)
+                return form;
+        }
+        return nullptr;
+    }
+
+    const win32::Form *formWith(HWND window) const
+    {
+        for (const win32::Form *form : forms()) {
+            if (window && form->window() == window)
+                return form;
+        }
+        return nullptr;
+    }
+
+    HWND controlWindow(std::string_view name, std::string_view control) const
+    {
+        const win32::Form *form = formNamed(name);
+        return form ? form->control(control) : nullptr;
+    }
+
+    // The colour the form has the control draw its text in.
+    static unsigned textColour(const win32::Form &form, HWND control)
+    {
+        std::array<wchar_t, 16> name{};
+        GetClassNameW(control, name.data(), static_cast<int>(name.size()));
+        const bool pushButton =
+            _wcsicmp(name.data(), L"Button") == 0 &&
+            (GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+        const UINT message = _wcsicmp(name.data(), L"Edit") == 0 ? WM_CTLCOLOREDIT
+                             : pushButton                        ? WM_CTLCOLORBTN
+                                                                 : WM_CTLCOLORSTATIC;
+        HDC dc = CreateCompatibleDC(nullptr);
+        SetTextColor(dc, RGB(1, 2, 3));
+        SendMessageW(form.window(), message, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(control));
+        const COLORREF colour = GetTextColor(dc);
+        DeleteDC(dc);
+        return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    }
+
+    static std::string annotation(HWND window, const std::string &property)
+    {
+        const auto found = gAnnotations.find({window, property});
+        return found == gAnnotations.end() ? std::string() : found->second;
+    }
+
+    HWINEVENTHOOK m_hook;
+    std::vector<std::unique_ptr<win32::Form>> m_forms;
+    std::unique_ptr<Session> m_questionnaire;
+    bool m_quit = false;
+};
+
+} // namespace
+
+std::unique_ptr<contract::Backend> contract::makeBackend()
+{
+    return std::make_unique<Win32Backend>();
+}
+
+int main(int argc, char **argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    windows::win32::initializeToolkit(GetModuleHandleW(nullptr));
+    static RecordingFactory factory;
+    DWORD cookie = 0;
+    if (FAILED(CoRegisterClassObject(kAccPropServices, &factory, CLSCTX_INPROC_SERVER,
+                                     REGCLS_MULTIPLEUSE, &cookie))) {
+        std::fputs("The stand-in annotation service could not be registered.\n", stderr);
+        return 1;
+    }
+    return RUN_ALL_TESTS();
+}
