@@ -76,10 +76,17 @@ TEST_P(FormContractTest, IsBuiltFromItsDescription)
     windows::showForm(*form);
     ASSERT_TRUE(waitForWindows(1));
 
+    // A window manager may still be settling the window's frame.
+    const int width = description.clientWidth / kTwipsPerPixel;
+    const int height = description.clientHeight / kTwipsPerPixel;
+    EXPECT_TRUE(backend->waitUntil([&] {
+        const contract::WindowState shown = backend->window(description.name);
+        return shown.clientWidth == width && shown.clientHeight == height;
+    }));
     const contract::WindowState window = backend->window(description.name);
     EXPECT_EQ(window.caption, description.caption);
-    EXPECT_EQ(window.clientWidth, description.clientWidth / kTwipsPerPixel);
-    EXPECT_EQ(window.clientHeight, description.clientHeight / kTwipsPerPixel);
+    EXPECT_EQ(window.clientWidth, width);
+    EXPECT_EQ(window.clientHeight, height);
 
     for (const windows::ControlDescription &control : description.controls) {
         const auto *rect = std::get_if<windows::Rect>(&control.place);

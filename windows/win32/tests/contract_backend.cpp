@@ -333,9 +333,16 @@ public:
         HWND window = form ? form->control(control) : nullptr;
         if (!window)
             return;
+        // The window manager activates the window in its own time, and the
+        // activation gives the focus back to the control that last had it.
         SetForegroundWindow(form->window());
-        SetFocus(window);
-        waitUntil([window] { return GetFocus() == window; });
+        waitUntil([&] {
+            if (GetForegroundWindow() != form->window())
+                return false;
+            if (GetFocus() != window)
+                SetFocus(window);
+            return GetFocus() == window;
+        });
     }
 
     void setText(std::string_view form, std::string_view control, std::string_view text) override
