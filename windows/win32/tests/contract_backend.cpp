@@ -268,17 +268,17 @@ public:
     {
         pump();
         int count = 0;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM counted) {
-                std::array<wchar_t, 64> name{};
-                GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-                if (IsWindowVisible(window) && std::wstring_view(name.data()) == win32::kFormClass)
-                    ++*reinterpret_cast<int *>(counted);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&count));
+        EnumThreadWindows(GetCurrentThreadId(), &countForm, reinterpret_cast<LPARAM>(&count));
         return count;
+    }
+
+    static BOOL CALLBACK countForm(HWND window, LPARAM counted)
+    {
+        std::array<wchar_t, 64> name{};
+        GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+        if (IsWindowVisible(window) && std::wstring_view(name.data()) == win32::kFormClass)
+            ++*reinterpret_cast<int *>(counted);
+        return TRUE;
     }
 
     std::string activeForm() override

@@ -568,6 +568,27 @@ struct FailureSeen
     DWORD exitCode = STILL_ACTIVE;
 };
 
+struct MessageBoxSearch
+{
+    DWORD process;
+    HWND box = nullptr;
+};
+
+BOOL CALLBACK findMessageBox(HWND window, LPARAM found)
+{
+    auto *search = reinterpret_cast<MessageBoxSearch *>(found);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    std::array<wchar_t, 16> type{};
+    GetClassNameW(window, type.data(), static_cast<int>(type.size()));
+    if (process == search->process && IsWindowVisible(window) &&
+        std::wstring_view(type.data()) == L"#32770") {
+        search->box = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // Runs the child and answers the message box it shows, if it shows one.
 FailureSeen runFailing(const char *what)
 {
@@ -583,27 +604,9 @@ FailureSeen runFailing(const char *what)
                         &startup, &child))
         return seen;
 
-    struct Search
-    {
-        DWORD process;
-        HWND box = nullptr;
-    } search{child.dwProcessId};
+    MessageBoxSearch search{child.dwProcessId};
     const auto findBox = [&] {
-        EnumWindows(
-            [](HWND window, LPARAM found) {
-                auto *search = reinterpret_cast<Search *>(found);
-                DWORD process = 0;
-                GetWindowThreadProcessId(window, &process);
-                std::array<wchar_t, 16> type{};
-                GetClassNameW(window, type.data(), static_cast<int>(type.size()));
-                if (process == search->process && IsWindowVisible(window) &&
-                    std::wstring_view(type.data()) == L"#32770") {
-                    search->box = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        EnumWindows(&findMessageBox, reinterpret_cast<LPARAM>(&search));
         return search.box != nullptr;
     };
     const ULONGLONG deadline = GetTickCount64() + 60'000;
