@@ -5,6 +5,7 @@
 // Announcements are caught as the accessibility events a screen reader hooks.
 #include <windows/questionnaire.h>
 #include <windows/questionnairelayout.h>
+#include <windows/resultlayouts.h>
 #include <windows/resultwindows.h>
 #include <windows/tests/backend.h>
 #include <windows/win32/form.h>
@@ -29,6 +30,8 @@ constexpr GUID kIAccPropServices{
 constexpr GUID kName{0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
 constexpr GUID kDescription{
     0x4d48dfe4, 0xbd3f, 0x491f, {0xa6, 0x48, 0x49, 0x2d, 0x6f, 0x20, 0xc5, 0x88}};
+constexpr GUID kHelp{0xc831e11f, 0x44db, 0x4a99, {0x97, 0x68, 0xcb, 0x8f, 0x97, 0x8b, 0x72, 0x31}};
+constexpr GUID kRole{0xcb905ff2, 0x7bd1, 0x4c05, {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
 constexpr GUID kIUnknown{
     0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kIClassFactory{
@@ -58,7 +61,11 @@ std::map<std::pair<HWND, std::string>, std::string> gAnnotations;
 
 std::string key(const GUID &property)
 {
-    return property == kName ? "name" : property == kDescription ? "description" : "other";
+    return property == kName          ? "name"
+           : property == kDescription ? "description"
+           : property == kHelp        ? "help"
+           : property == kRole        ? "role"
+                                      : "other";
 }
 
 // Records what the program sets; the static lifetime makes reference counting moot.
@@ -90,8 +97,13 @@ public:
     {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE SetHwndProp(HWND, DWORD, DWORD, MSAAPROPID, VARIANT) override
+    HRESULT STDMETHODCALLTYPE SetHwndProp(HWND window, DWORD object, DWORD child,
+                                          MSAAPROPID property, VARIANT value) override
     {
+        if (object != static_cast<DWORD>(OBJID_CLIENT) || child != CHILDID_SELF ||
+            value.vt != VT_I4)
+            return E_INVALIDARG;
+        gAnnotations[{window, key(property)}] = std::to_string(value.lVal);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE SetHwndPropStr(HWND window, DWORD object, DWORD child,
@@ -223,7 +235,9 @@ public:
         : m_hook(SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr,
                                  accessibilityEvent, GetCurrentProcessId(), 0,
                                  WINEVENT_OUTOFCONTEXT))
-    {}
+    {
+        reset(); // an earlier test's last window may have asked the program to end
+    }
     ~Win32Backend() override
     {
         reset();
@@ -483,6 +497,31 @@ private:
     std::unique_ptr<Session> m_questionnaire;
     bool m_quit = false;
 };
+
+// Beyond the contract: what only Active Accessibility is told this way.
+TEST(Win32AccessibilityTest, RowsAndTheNoticeReachTheAnnotationService)
+{
+    const auto annotation = [](HWND window, const std::string &property) {
+        const auto found = gAnnotations.find({window, property});
+        return found == gAnnotations.end() ? std::string() : found->second;
+    };
+    {
+        win32::Form form(questionnaireForm());
+        form.load();
+        ResultWindowsOf<win32::Form> results;
+        Questionnaire questionnaire(form, results);
+        EXPECT_EQ(annotation(form.control("Check13"), "help"), "Growth");
+        EXPECT_EQ(annotation(form.control("Check12"), "help"), "Sex");
+        EXPECT_EQ(annotation(form.control("Command1"), "help"), "");
+    }
+    win32::Form notice(resultForm(questionnaire::ResultKind::Form4));
+    notice.load();
+    EXPECT_EQ(annotation(notice.window(), "role"), std::to_string(ROLE_SYSTEM_ALERT));
+    EXPECT_EQ(annotation(notice.window(), "description"), "Youre weight is very good!!!");
+    HWND window = notice.window();
+    DestroyWindow(window);
+    EXPECT_EQ(annotation(window, "role"), ""); // forgotten with the window
+}
 
 } // namespace
 
