@@ -189,8 +189,7 @@ void Form::setEnabled(std::size_t control, bool enabled)
 void Form::setTicked(std::size_t control, bool ticked)
 {
     HWND box = this->control(control);
-    const bool wasTicked = SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    if (!box || wasTicked == ticked)
+    if (!box || (SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED) == ticked)
         return;
     SendMessageW(box, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
     raiseClick(control);
