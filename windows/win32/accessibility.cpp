@@ -63,8 +63,7 @@ void setAccessibleText(HWND window, AccessibleText what, std::wstring_view text)
 void setAccessibleRole(HWND window, long role)
 {
     if (IAccPropServices *annotations = services()) {
-        VARIANT value;
-        VariantInit(&value);
+        VARIANT value{};
         value.vt = VT_I4;
         value.lVal = role;
         annotations->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kRole,
