@@ -2,7 +2,6 @@
 #include <questionnaire/flags.h>
 
 #include <cassert>
-#include <ranges>
 
 namespace questionnaire {
 
@@ -39,9 +38,9 @@ const Option &Board::groupAnswer(Group group) const
         const Option &male = candidates.front();
         return m_flags.isEnabled(male) ? male : candidates.back();
     }
-    for (const Option &option : std::views::reverse(candidates)) {
-        if (m_flags.isEnabled(option))
-            return option;
+    for (auto option = candidates.rbegin(); option != candidates.rend(); ++option) {
+        if (m_flags.isEnabled(*option))
+            return *option;
     }
     // A click never greys the clicked option itself, so this is unreachable;
     // the last option is what an untouched group answers.

@@ -23,8 +23,8 @@ constexpr Band kFemaleBands[] = {
 
 ResultKind bandOf(int total, std::span<const Band> bands)
 {
-    const auto band =
-        std::ranges::find_if(bands, [total](const Band &b) { return total <= b.upTo; });
+    const auto band = std::find_if(bands.begin(), bands.end(),
+                                   [total](const Band &b) { return total <= b.upTo; });
     // Totals run up to 160, so the last band always holds; past it is the same band.
     return band == bands.end() ? bands.back().kind : band->kind;
 }
