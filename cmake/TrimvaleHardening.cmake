@@ -3,7 +3,7 @@
 # binding; the compiler builds PIE by default), stack clash and control-flow
 # protection, and the C++ library's cheap precondition checks. Where dpkg-buildflags is missing, the same flags are
 # named directly.
-if(MSVC OR WIN32) # Windows builds set their own link flags (app/)
+if(MSVC OR WIN32 OR EMSCRIPTEN) # Windows and page builds set their own link flags (app/)
     return()
 endif()
 

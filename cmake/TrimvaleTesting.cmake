@@ -16,6 +16,10 @@ else()
 endif()
 
 function(trimvale_add_gtest target)
+    if(EMSCRIPTEN)
+        # One file that node runs (node's fetch cannot load a separate .wasm).
+        target_link_options(${target} PRIVATE -sSINGLE_FILE=1 -sENVIRONMENT=node -sEXIT_RUNTIME=1)
+    endif()
     if(CMAKE_CROSSCOMPILING)
         add_test(NAME ${target} COMMAND ${target})
     else()

@@ -92,10 +92,11 @@ TEST_P(ProgramTextTest, HasItsExactShape)
         EXPECT_EQ(lines.at(line - 1), std::string(spaces, ' ')) << "line " << line;
 
     // One separator line of underscores; every other line has text or only spaces.
-    const auto separators = std::ranges::count_if(
-        lines, [](std::string_view line) { return line.find("____") != std::string_view::npos; });
+    const auto separators = std::count_if(lines.begin(), lines.end(), [](std::string_view line) {
+        return line.find("____") != std::string_view::npos;
+    });
     EXPECT_EQ(separators, 1);
-    const auto blank = std::ranges::count_if(lines, [](std::string_view line) {
+    const auto blank = std::count_if(lines.begin(), lines.end(), [](std::string_view line) {
         return line.find_first_not_of(' ') == std::string_view::npos;
     });
     EXPECT_EQ(static_cast<std::size_t>(blank), c.spaceLines.size());

@@ -1,0 +1,1 @@
+# The page in a browser: added with the browser tests.
