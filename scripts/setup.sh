@@ -5,7 +5,8 @@
 #
 #   program   build and run the Linux program (the README's run command)
 #   windows   build Trimvale.exe with MinGW-w64
-#   tests     run the tests and checks: on top of the two above, Wine, the X
+#   web       build trimvale.html with emscripten, and Chromium to test it
+#   tests     run the tests and checks: on top of the three above, Wine, the X
 #             and Wayland servers, the accessibility stack, the packaging checks
 #
 # With no group, all of them. Quick when nothing is missing: it asks dpkg
@@ -26,6 +27,17 @@ windows=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 googletest
 )
+web=(
+    cmake ninja-build
+    # the compiler, and the faces the page carries, cut down with fontTools
+    emscripten fonts-liberation fonts-urw-base35 python3-fonttools python3-brotli
+    # the browser the page's tests run in
+    chromium
+)
+# Node.js runs the compiler's last step and the page's tests: Debian's, where
+# the machine has none of its own.
+command -v node >/dev/null || web+=(nodejs)
+command -v npm >/dev/null || web+=(npm)
 tests=(
     libgtest-dev
     # Wine with its fonts, to run the Windows program and its tests
@@ -47,14 +59,15 @@ tests=(
 )
 
 groups=("$@")
-((${#groups[@]})) || groups=(program windows tests)
+((${#groups[@]})) || groups=(program windows web tests)
 packages=()
 for group in "${groups[@]}"; do
     case $group in
     program) packages+=("${program[@]}") ;;
     windows) packages+=("${windows[@]}") ;;
-    tests) packages+=("${program[@]}" "${windows[@]}" "${tests[@]}") ;;
-    *) echo "setup.sh: no group '$group' (program, windows, tests)" >&2; exit 2 ;;
+    web) packages+=("${web[@]}") ;;
+    tests) packages+=("${program[@]}" "${windows[@]}" "${web[@]}" "${tests[@]}") ;;
+    *) echo "setup.sh: no group '$group' (program, windows, web, tests)" >&2; exit 2 ;;
     esac
 done
 

@@ -1,24 +1,27 @@
 #!/usr/bin/env bash
-# Runs the tests that drive a real display (X, Wayland, AT-SPI, and
-# Trimvale.exe under Wine) several times each while every core is kept busy,
+# Runs the tests that drive a real display (X, Wayland, AT-SPI, Trimvale.exe
+# under Wine, and the page in Chromium) several times each while every core is kept busy,
 # and prints per test how many runs passed. A test that waits a fixed time, or
 # takes for granted that one event was handled before it sends the next, fails
 # here sooner or later.
 #
 #     bash scripts/stress-test.sh [RUNS]      (default: 5 runs of each)
 #
-# Builds what it runs (the test and windows-test presets) if needed; installs
+# Builds what it runs (the test, windows-test and web-test presets) if needed; installs
 # nothing. Exits non-zero if any run failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
 linux_tests=(desktop_e2e_test atspi_test wayland_test hostile_env_test)
 wine_tests=(windows_e2e_test win32_window_tests win32_contract_tests)
+web_tests=(web_page_test)
 
 cmake --preset test >/dev/null
 cmake --build --preset test >/dev/null
 cmake --preset windows-test >/dev/null
 cmake --build --preset windows-test >/dev/null
+cmake --preset web-test >/dev/null
+cmake --build --preset web-test >/dev/null
 
 logs=$(mktemp -d)
 load=()
@@ -54,6 +57,7 @@ run_each() {
 }
 
 run_each test "${linux_tests[@]}"
+run_each web-test "${web_tests[@]}"
 export -f run_each
 export runs logs
 bash scripts/wine-session.sh bash -c 'run_each windows-test "$@"' _ "${wine_tests[@]}"

@@ -2,7 +2,8 @@
 # Installs what is missing, builds Trimvale and runs every test and check:
 # the whole test suite, the Windows program (built for 32 and 64 bits, the
 # shipped 32-bit one tested under 32-bit Wine in a Debian i386 tree of its own,
-# the 64-bit one under Wine), the tests that drive a real display once more
+# the 64-bit one under Wine), the page for browsers (the shared tests under
+# node, the page itself in Chromium), the tests that drive a real display once more
 # while both cores are kept busy, the hardening of the release build, and the
 # whole test suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
@@ -36,6 +37,12 @@ echo "== Windows: the 64-bit build and its tests under Wine"
 cmake --preset windows-test
 cmake --build --preset windows-test
 bash scripts/wine-session.sh ctest --preset windows-test
+
+echo "== The page: trimvale.html, the shared tests under node, the page in Chromium"
+npm ci --prefix app/web/tests --no-audit --no-fund --loglevel=error
+cmake --preset web-test
+cmake --build --preset web-test
+ctest --preset web-test
 
 echo "== The tests that drive a real display, once more under load"
 bash scripts/stress-test.sh 1

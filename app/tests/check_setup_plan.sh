@@ -82,6 +82,8 @@ check test.sh Xvfb openbox xdotool wmctrl xprop xwininfo xclip import convert id
     x86_64-w64-mingw32-g++-posix i686-w64-mingw32-g++-posix i686-w64-mingw32-windres \
     i686-w64-mingw32-objdump /usr/src/googletest/CMakeLists.txt /usr/include/gtest/gtest.h \
     appstreamcli desktop-file-validate cpp lintian dpkg-deb file hardening-check \
-    /usr/include/benchmark/benchmark.h heaptrack /usr/include/X11/Xlib.h /usr/sbin/debootstrap
+    /usr/include/benchmark/benchmark.h heaptrack /usr/include/X11/Xlib.h /usr/sbin/debootstrap \
+    emcc chromium /usr/lib/python3/dist-packages/fontTools/__init__.py \
+    "$(find /usr/lib/python3/dist-packages -maxdepth 1 -name '_brotli*.so' | head -n 1)"
 
 echo "install plans: all checks passed"

@@ -126,7 +126,11 @@ void Form::buildFrame()
     val close = createElement("button", "close");
     close.call<void>("setAttribute", val("aria-label"), val("Close"));
     close.set("tabIndex", val(-1));
-    close.set("textContent", val(std::string("\u00d7"))); // UTF-8, not Latin-1
+    // A cross to see; screen readers read the button's name.
+    val cross = createElement("span");
+    cross.call<void>("setAttribute", val("aria-hidden"), val("true"));
+    cross.set("textContent", val(std::string("\u00d7"))); // UTF-8, not Latin-1
+    close.call<void>("append", cross);
     titleBar.call<void>("append", icon, caption, close);
 
     m_client = createElement("div", "client");

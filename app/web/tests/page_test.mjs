@@ -1,0 +1,288 @@
+// trimvale.html in Debian's Chromium, headless, as a person and a screen
+// reader use it: from file:// and from a static server on 127.0.0.1.
+//
+//     node page_test.mjs TRIMVALE.html LAYOUT_DUMP.js
+//
+// Every case gets a fresh page. Waits are for states the page shows, bounded.
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { pathToFileURL } from 'node:url';
+import { chromium } from 'playwright-core';
+
+const [pagePath, layoutDump] = process.argv.slice(2);
+const forms = JSON.parse(execFileSync('node', [layoutDump], { encoding: 'utf8' }));
+const form = (name) => forms.find((f) => f.name === name);
+
+// The sentences and hints a screen reader is to hear.
+const OPEN_HINT = 'Only one answer: the first box ticked greys the others.';
+const WEIGHT_ANSWERED = 'Weight answered; its other boxes are greyed until Clear Forms.';
+const CLEARED = 'All answers cleared; every box is free again.';
+
+// Boards worked by hand from the options' points and the bands of totals.
+const BOARDS = [
+    { name: 'male 110', boxes: ['Check1', 'Check13', 'Check6', 'Check11'], opens: 'Form2' },
+    { name: 'male 140', boxes: ['Check4', 'Check13', 'Check6', 'Check11'], opens: 'Form3' },
+    { name: 'male 150', boxes: ['Check5', 'Check13', 'Check6', 'Check11'], opens: 'Form6' },
+    { name: 'female 140', boxes: ['Check5', 'Check14', 'Check7', 'Check12'], opens: 'Form5' },
+    { name: 'everyone 40', boxes: ['Check1', 'Check16', 'Check10', 'Check11'], opens: 'Form4' },
+    { name: 'untouched', boxes: [], opens: 'Form4' },
+];
+
+function assert(condition, message) {
+    if (!condition) throw new Error(message);
+}
+function equal(actual, expected, what) {
+    assert(JSON.stringify(actual) === JSON.stringify(expected),
+        `${what}: ${JSON.stringify(actual)}, expected ${JSON.stringify(expected)}`);
+}
+
+const server = createServer((request, response) => {
+    if (request.url === '/' || request.url === '/trimvale.html') {
+        response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
+        response.end(readFileSync(pagePath));
+    } else {
+        response.writeHead(404);
+        response.end();
+    }
+});
+await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+const origins = {
+    file: pathToFileURL(pagePath).href,
+    http: `http://127.0.0.1:${server.address().port}/trimvale.html`,
+};
+
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium' });
+
+// A fresh page with the questionnaire open; every request and console error noted.
+async function open(origin = 'file') {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+    const page = await context.newPage();
+    const seen = { requests: [], errors: [] };
+    page.on('request', (r) => seen.requests.push(r.url()));
+    page.on('console', (m) => m.type() === 'error' && seen.errors.push(m.text()));
+    page.on('pageerror', (e) => seen.errors.push(e.message));
+    await page.goto(origins[origin]);
+    await page.locator('#Form1').waitFor();
+    return { page, seen, context };
+}
+
+const win = (page, name) => page.locator(`#${name}`);
+const box = (page, name) => page.locator(`#Form1-${name} input`);
+const openWindows = (page) => page.locator('#desk > .window:not([hidden])').evaluateAll(
+    (all) => all.map((w) => w.id));
+const frontWindow = (page) => page.locator('.window.front').getAttribute('id');
+
+const cases = [];
+const test = (name, fn) => cases.push({ name, fn });
+
+for (const origin of Object.keys(origins)) {
+    test(`${origin}: the page opens with nothing leaving it and no error`, async ({ page, seen }) => {
+        await box(page, 'Check12').click();
+        await page.getByRole('button', { name: 'get individual program' }).click();
+        await win(page, 'Form2').waitFor();
+        equal(seen.errors, [], 'errors');
+        const away = seen.requests.filter((url) => url !== origins[origin] && !url.startsWith('data:'));
+        equal(away, [], 'requests leaving the page');
+    }, origin);
+
+    test(`${origin}: every window is laid out as described`, async ({ page }) => {
+        const viewport = page.viewportSize();
+        const frame = await win(page, 'Form1').boundingBox();
+        assert(Math.abs(frame.x + frame.width / 2 - viewport.width / 2) <= 1 &&
+               Math.abs(frame.y + frame.height / 2 - viewport.height / 2) <= 1,
+            `the questionnaire is not centred: ${JSON.stringify(frame)}`);
+        for (const board of BOARDS.filter((b) => b.name !== 'untouched')) {
+            for (const name of board.boxes) await box(page, name).click();
+            await page.getByRole('button', { name: 'get individual program' }).click();
+            await win(page, board.opens).waitFor();
+            await page.getByRole('button', { name: 'Clear Forms' }).click();
+        }
+        for (const described of forms) {
+            const client = await win(page, described.name).locator('.client').boundingBox();
+            equal([Math.round(client.width), Math.round(client.height)],
+                [described.width, described.height], `${described.name}'s client area`);
+            for (const control of described.controls.filter((c) => c.kind !== 'line')) {
+                const element = page.locator(`#${described.name}-${control.name}`);
+                const b = await element.boundingBox();
+                const off = [b.x - client.x - control.left, b.y - client.y - control.top,
+                    b.width - control.width, b.height - control.height];
+                assert(off.every((d) => Math.abs(d) <= 1),
+                    `${described.name} ${control.name} is off by ${off} pixels`);
+                const overflows = await element.evaluate((e) => {
+                    const text = e.matches('label') ? e.querySelector('span') : e;
+                    return e.matches('textarea') ? false
+                        : text.scrollWidth > text.clientWidth + 1 || text.scrollHeight > text.clientHeight + 1;
+                });
+                assert(!overflows, `${described.name} ${control.name}'s caption overflows its box`);
+            }
+        }
+    }, origin);
+}
+
+for (const board of BOARDS) {
+    test(`the ${board.name} board opens ${board.opens} with its exact text`, async ({ page }) => {
+        for (const name of board.boxes) await box(page, name).click();
+        await page.getByRole('button', { name: 'get individual program' }).click();
+        await win(page, board.opens).waitFor();
+        equal(await openWindows(page), ['Form1', board.opens], 'open windows');
+        const described = form(board.opens).controls[0];
+        const shown = board.opens === 'Form4'
+            ? await page.locator('#Form4-Label1').textContent()
+            : await page.locator(`#${board.opens}-Text1`).inputValue();
+        equal(shown, described.text, `${board.opens}'s text`);
+    });
+}
+
+test('a first click greys its row until Clear Forms', async ({ page }) => {
+    await box(page, 'Check2').click();
+    const enabled = async (names) => Promise.all(names.map((n) => box(page, n).isEnabled()));
+    equal(await enabled(['Check1', 'Check2', 'Check3', 'Check4', 'Check5', 'Check13']),
+        [false, true, false, false, false, true], 'enabled after ticking 70-80KG');
+    await box(page, 'Check2').click();
+    equal(await box(page, 'Check2').isChecked(), false, 'ticked after a second click');
+    equal(await enabled(['Check1']), [false], 'the row freed by unticking');
+    await box(page, 'Check12').click();
+    await page.getByRole('button', { name: 'Clear Forms' }).click();
+    const all = form('Form1').controls.filter((c) => c.kind === 'tickbox').map((c) => c.name);
+    equal((await enabled(all)).every(Boolean), true, 'every box enabled after Clear Forms');
+    equal((await Promise.all(all.map((n) => box(page, n).isChecked()))).some(Boolean), false,
+        'a box ticked after Clear Forms');
+});
+
+test('one window per kind: brought to the front, edits kept, built afresh after close',
+    async ({ page }) => {
+        const getProgram = page.getByRole('button', { name: 'get individual program' });
+        await box(page, 'Check12').click();
+        await getProgram.click();
+        const text = page.locator('#Form2-Text1');
+        await text.fill('my own notes');
+        await win(page, 'Form1').click({ position: { x: 10, y: 60 } });
+        equal(await frontWindow(page), 'Form1', 'the window in front after a click on it');
+        await getProgram.click();
+        equal(await frontWindow(page), 'Form2', 'the window in front');
+        equal(await openWindows(page), ['Form1', 'Form2'], 'open windows');
+        equal(await text.inputValue(), 'my own notes', 'the text box after showing again');
+        await win(page, 'Form2').getByRole('button', { name: 'Close' }).click();
+        equal(await openWindows(page), ['Form1'], 'open windows after the close');
+        await getProgram.click();
+        equal(await text.inputValue(), form('Form2').controls[0].text, 'the text box built afresh');
+    });
+
+test('a window dragged by its title bar stays reachable', async ({ page }) => {
+    const title = win(page, 'Form1').locator('.title-bar');
+    const start = await title.boundingBox();
+    await page.mouse.move(start.x + 100, start.y + 10);
+    await page.mouse.down();
+    await page.mouse.move(start.x - 2000, start.y - 2000, { steps: 4 });
+    await page.mouse.up();
+    const moved = await win(page, 'Form1').boundingBox();
+    assert(moved.y === 0 && moved.x + moved.width >= 40,
+        `the window left the page: ${JSON.stringify(moved)}`);
+    await page.mouse.move(moved.x + moved.width - 40, 10); // clear of the close box
+    await page.mouse.down();
+    await page.mouse.move(moved.x + moved.width + 100, 110, { steps: 4 });
+    await page.mouse.up();
+    const back = await win(page, 'Form1').boundingBox();
+    equal([Math.round(back.x - moved.x), Math.round(back.y)], [140, 100], 'dragged back by');
+});
+
+test('the last window closing ends the program, and it starts again', async ({ page }) => {
+    await page.getByRole('button', { name: 'get individual program' }).click();
+    await win(page, 'Form4').getByRole('button', { name: 'Close' }).click();
+    await win(page, 'Form1').getByRole('button', { name: 'Close' }).click();
+    const again = page.getByRole('button', { name: 'Start Trimvale again' });
+    await again.waitFor();
+    equal(await openWindows(page), [], 'open windows');
+    equal(await again.evaluate((e) => e === document.activeElement), true, 'the focus on "Start again"');
+    await again.click();
+    await win(page, 'Form1').waitFor();
+    equal(await box(page, 'Check1').isChecked(), false, 'a fresh questionnaire');
+});
+
+test('the keyboard alone: tab order, Space, Enter, focus in and back', async ({ page }) => {
+    const focused = () => page.evaluate(() => document.activeElement.closest('[id^="Form"]')?.id ?? '');
+    const order = [];
+    for (let i = 0; i < 19; ++i) {
+        order.push(await focused());
+        await page.keyboard.press('Tab');
+    }
+    const expected = form('Form1').controls.filter((c) => c.kind === 'tickbox' || c.kind === 'button')
+        .map((c) => `Form1-${c.name}`)
+        .sort((a, b) => (a.includes('Command') - b.includes('Command')) ||
+                        (Number(a.match(/\d+$/)) - Number(b.match(/\d+$/))));
+    equal(order, [...expected, expected[0]], 'tab order');
+    // The focus is on Check2 now; ten steps on, "Female".
+    for (let i = 0; i < 10; ++i) await page.keyboard.press('Tab');
+    await page.keyboard.press('Space');
+    equal(await box(page, 'Check12').isChecked(), true, 'Female ticked by Space');
+    await page.keyboard.press('Enter'); // on a box: nothing
+    equal(await openWindows(page), ['Form1'], 'windows after Enter on a box');
+    for (let i = 0; i < 5; ++i) await page.keyboard.press('Tab');
+    await page.keyboard.press('Enter'); // "get individual program"
+    await win(page, 'Form2').waitFor();
+    equal(await focused(), 'Form2-Text1', 'the focus in the opened window');
+    await page.keyboard.press('Escape');
+    equal(await openWindows(page), ['Form1', 'Form2'], 'windows after Escape');
+    await win(page, 'Form2').getByRole('button', { name: 'Close' }).click();
+    equal(await focused(), 'Form1-Command1', 'the focus back in the questionnaire');
+});
+
+test('what a screen reader gets: roles, names, descriptions, the live region', async ({ page, context }) => {
+    const cdp = await context.newCDPSession(page);
+    const tree = async () => (await cdp.send('Accessibility.getFullAXTree')).nodes
+        .filter((n) => !n.ignored);
+    const named = (nodes, role) => nodes.filter((n) => n.role?.value === role)
+        .map((n) => ({ name: n.name?.value ?? '', description: n.description?.value ?? '' }));
+    let nodes = await tree();
+    equal(named(nodes, 'dialog').map((n) => n.name), ['Orvane'], 'dialogs');
+    equal(named(nodes, 'group').map((n) => n.name), ['Weight', 'Growth', 'Age', 'Sex'], 'row groups');
+    const boxes = named(nodes, 'checkbox');
+    equal(boxes.length, 16, 'check boxes');
+    equal(boxes.every((b) => b.description === OPEN_HINT), true, 'every box described as open');
+    equal(named(nodes, 'button').map((n) => n.name).filter((n) => n !== 'Close'),
+        ['get individual program', 'Clear Forms'], 'buttons');
+    equal(nodes.some((n) => (n.name?.value ?? '').includes('\u00d7')), false, 'the close box read as a cross');
+    const weightGroup = nodes.find((n) => n.role?.value === 'group' && n.name?.value === 'Weight');
+    equal(weightGroup.childIds.length, 5, 'boxes in the Weight row');
+
+    await box(page, 'Check2').click();
+    equal(await page.locator('#announcements').getAttribute('aria-live'), 'polite', 'the live region');
+    equal(await page.locator('#announcements').textContent(), WEIGHT_ANSWERED, 'announced');
+    nodes = await tree();
+    const check1 = named(nodes, 'checkbox').find((b) => b.name === '60-70KG(132-154p)');
+    equal(check1.description, 'Weight is already answered; Clear Forms frees the row.', 'a greyed box');
+    await page.getByRole('button', { name: 'Clear Forms' }).click();
+    equal(await page.locator('#announcements').textContent(), CLEARED, 'announced');
+
+    await box(page, 'Check12').click();
+    await page.getByRole('button', { name: 'get individual program' }).click();
+    await page.getByRole('textbox', { name: 'Your program' }).waitFor();
+    await win(page, 'Form2').getByRole('button', { name: 'Close' }).click();
+    await page.getByRole('button', { name: 'Clear Forms' }).click();
+    await page.getByRole('button', { name: 'get individual program' }).click();
+    nodes = await tree();
+    equal(named(nodes, 'alertdialog'), [{ name: 'Youre personal program',
+        description: form('Form4').controls[0].text }], 'the notice');
+    const lines = await page.locator('.line').evaluateAll((all) => all.map((l) => l.getAttribute('aria-hidden')));
+    equal(lines, ['true', 'true', 'true', 'true'], 'lines hidden from assistive technology');
+});
+
+let failed = 0;
+for (const { name, fn } of cases) {
+    const origin = name.startsWith('http:') ? 'http' : 'file';
+    const { page, seen, context } = await open(origin);
+    try {
+        await fn({ page, seen, context });
+        console.log(`ok - ${name}`);
+    } catch (error) {
+        failed += 1;
+        console.log(`not ok - ${name}\n  ${error.message.split('\n').join('\n  ')}`);
+    } finally {
+        await context.close();
+    }
+}
+await browser.close();
+server.close();
+console.log(`${cases.length - failed} of ${cases.length} cases passed`);
+process.exit(failed ? 1 : 0);
