@@ -4,11 +4,17 @@ the program (emscripten's script with its WebAssembly inside), the faces the
 windows are drawn in, cut down to the characters they need, and the icon. A
 Content-Security-Policy lets in exactly the page's own script and style.
 
-    make_page.py PAGE.html PROGRAM.js ICON.png OUT.html
+    make_page.py PAGE.html PROGRAM.js ICON.png OUT.html NODE PRERENDER.js
+
+The questionnaire's window is in the page from the start, drawn from the same
+descriptions by the program's own code (PRERENDER.js) and inert until the
+program takes it over, so that it shows before the program has loaded.
 """
 import base64
 import hashlib
 import io
+import json
+import subprocess
 import sys
 
 from fontTools import subset
@@ -93,14 +99,29 @@ def sha256(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode() + "'"
 
 
-def main(page_file, program_file, icon_file, out_file):
+def prerendered(node, prerender):
+    drawn = json.loads(subprocess.run([node, prerender], check=True, capture_output=True,
+                                      text=True).stdout)
+    # Shown, in front, centred on the desk, and not to be used before the program runs.
+    markup = drawn["markup"].replace('class="window" id="Form1" hidden',
+                                     'class="window prerendered front" id="Form1" inert', 1)
+    assert "prerendered" in markup, "the questionnaire's markup changed its form"
+    centred = (f'#desk > .prerendered {{ left: max(0px, calc((100% - {drawn["width"]}px) / 2)); '
+               f'top: max(0px, calc((100% - {drawn["height"]}px) / 2)); }}')
+    return markup, drawn["styles"] + centred
+
+
+def main(page_file, program_file, icon_file, out_file, node, prerender):
     page = open(page_file, encoding="utf-8").read()
     program = open(program_file, encoding="utf-8").read()
     icon = base64.b64encode(open(icon_file, "rb").read()).decode("ascii")
 
     head, rest = page.split("<style>", 1)
     style, rest = rest.split("</style>", 1)
-    style = style.replace("@FONTS@", fonts()).replace("@ICON@", "data:image/png;base64," + icon)
+    markup, styles = prerendered(node, prerender)
+    style = (style.replace("@FONTS@", fonts()).replace("@ICON@", "data:image/png;base64," + icon)
+             .replace("@PRERENDERED@", styles))
+    rest = rest.replace("@QUESTIONNAIRE@", markup)
     # A script inside the page: "</script" must not end it early.
     program = program.replace("</script", "<\\/script")
     rest = rest.replace("@PROGRAM@", program)

@@ -1,6 +1,5 @@
 #include <windows/web/dom.h>
 
-#include <array>
 #include <emscripten/bind.h>
 
 namespace windows::web {
@@ -27,21 +26,6 @@ val text(std::string_view text)
 void setStyle(val &element, const char *property, const std::string &value)
 {
     element["style"].set(property, val(value));
-}
-
-std::string cssColour(unsigned rgb)
-{
-    std::array<char, 8> buffer{};
-    constexpr char kDigits[] = "0123456789abcdef";
-    buffer[0] = '#';
-    for (int i = 0; i < 6; ++i)
-        buffer[static_cast<std::size_t>(1 + i)] = kDigits[(rgb >> (20 - 4 * i)) & 0xF];
-    return std::string(buffer.data(), 7);
-}
-
-std::string px(int pixels)
-{
-    return std::to_string(pixels) + "px";
 }
 
 void Listeners::listen(val target, const char *type, std::function<void(val)> handler)

@@ -23,12 +23,6 @@ val text(std::string_view text);
 
 void setStyle(val &element, const char *property, const std::string &value);
 
-// "#rrggbb" for a 0xRRGGBB value.
-std::string cssColour(unsigned rgb);
-
-// "12px"
-std::string px(int pixels);
-
 // A C++ function the page calls with the event, as a DOM event listener. The
 // listeners live as long as their owner keeps them.
 class Listener

@@ -1,8 +1,7 @@
-#include <windows/colour.h>
-#include <windows/fonts.h>
 #include <windows/placement.h>
 #include <windows/units.h>
 #include <windows/web/form.h>
+#include <windows/web/markup.h>
 #include <windows/web/toolkit.h>
 
 #include <algorithm>
@@ -12,53 +11,12 @@ namespace windows::web {
 
 namespace {
 
-// The title bar and frame the page draws around a client area, in CSS pixels.
-constexpr int kTitleBarHeight = 22;
-constexpr int kBorder = 1;
 // How much of a dragged window stays on the desk, so that it can be reached.
 constexpr int kKeptOnDesk = 48;
 
 int pixels(int twips)
 {
     return twipsToPixels(twips);
-}
-
-// The faces the page carries: the stand-ins under names of their own, since
-// the page's copies are cut down (and Liberation Sans narrowed).
-std::string cssFamily(std::string_view face)
-{
-    const FontSubstitute *substitute = fontSubstitute(face);
-    const std::string_view standIn = substitute ? substitute->standIn : face;
-    if (standIn == "Liberation Sans")
-        return "\"Trimvale Sans\", \"Liberation Sans\", Arial, sans-serif";
-    if (standIn == "Z003")
-        return "\"Trimvale Script\", cursive";
-    return "\"" + std::string(standIn) + "\"";
-}
-
-void applyFont(val &element, const Font &font)
-{
-    setStyle(element, "fontFamily", cssFamily(font.family));
-    setStyle(element, "fontSize", px(pointsToPixels(font.points)));
-    setStyle(element, "fontWeight", font.bold ? "bold" : "normal");
-    setStyle(element, "fontStyle", font.italic ? "italic" : "normal");
-}
-
-void place(val &element, int left, int top, int width, int height)
-{
-    setStyle(element, "left", px(left));
-    setStyle(element, "top", px(top));
-    setStyle(element, "width", px(width));
-    setStyle(element, "height", px(height));
-}
-
-// Qt and the page break lines at LF alone.
-std::string displayText(std::string_view text)
-{
-    std::string result(text);
-    for (std::size_t at; (at = result.find("\r\n")) != std::string::npos;)
-        result.erase(at, 1);
-    return result;
 }
 
 } // namespace
@@ -97,53 +55,63 @@ void Form::load()
         return;
     m_drag.reset();
     m_listeners.clear();
-    buildFrame();
+    // The window comes as one piece of markup and its looks as one style
+    // sheet: a few calls into the page, not hundreds.
+    if (m_styles.isNull()) {
+        m_styles = val::global("CSSStyleSheet").new_();
+        m_styles.call<void>("replaceSync", text(formStyles(m_description)));
+        document()["adoptedStyleSheets"].call<void>("push", m_styles);
+    }
+    // The page may hold this window already, drawn before the program ran and
+    // inert until now.
+    val area = desk();
+    val drawn = document().call<val>("getElementById", text(m_description.name));
+    if (!drawn.isNull() && drawn["classList"].call<bool>("contains", val("prerendered"))) {
+        m_window = drawn;
+        m_window["classList"].call<void>("remove", val("prerendered"));
+        m_window.call<void>("removeAttribute", val("inert"));
+    } else {
+        area.call<void>("insertAdjacentHTML", val("beforeend"), text(formMarkup(m_description)));
+        m_window = area["lastElementChild"];
+    }
+    m_client = m_window.call<val>("querySelector", val(".client"));
     m_controls.assign(m_description.controls.size(), Control{});
-    for (std::size_t index = 0; index < m_controls.size(); ++index)
-        buildControl(index);
-    desk().call<void>("appendChild", m_window);
+    for (std::size_t index = 0; index < m_controls.size(); ++index) {
+        Control &control = m_controls[index];
+        control.element = document().call<val>("getElementById", val(idOf(index)));
+        switch (m_description.controls[index].kind) {
+        case ControlKind::TickBox:
+            control.input = control.element["firstElementChild"];
+            control.hint = document().call<val>("getElementById", val(idOf(index) + "-hint"));
+            m_listeners.listen(control.input, "click", [this, index](val) { raiseClick(index); });
+            break;
+        case ControlKind::PushButton:
+            control.input = control.element;
+            m_listeners.listen(control.input, "click", [this, index](val) { raiseClick(index); });
+            break;
+        case ControlKind::TextBox:
+            control.input = control.element;
+            break;
+        case ControlKind::Label:
+        case ControlKind::Line:
+            break;
+        }
+    }
+    listenToFrame();
     centreOnDesk();
     formOpened(*this);
 }
 
-void Form::buildFrame()
+std::string Form::idOf(std::size_t control) const
 {
-    const std::string name(m_description.name);
-    const bool notice = m_description.role == WindowRole::Notice;
-    m_window = createElement("section", "window");
-    m_window.set("id", val(name));
-    m_window.call<void>("setAttribute", val("role"), val(notice ? "alertdialog" : "dialog"));
-    m_window.call<void>("setAttribute", val("aria-labelledby"), val(name + "-caption"));
-    // Hidden until shown, as a loaded window is.
-    m_window.set("hidden", val(true));
+    return controlId(m_description, control);
+}
 
-    val titleBar = createElement("div", "title-bar");
-    val icon = createElement("span", "icon");
-    icon.call<void>("setAttribute", val("aria-hidden"), val("true"));
-    val caption = createElement("span", "caption");
-    caption.set("id", val(name + "-caption"));
-    caption.set("textContent", text(m_description.caption));
-    val close = createElement("button", "close");
-    close.call<void>("setAttribute", val("aria-label"), val("Close"));
-    close.set("tabIndex", val(-1));
-    // A cross to see; screen readers read the button's name.
-    val cross = createElement("span");
-    cross.call<void>("setAttribute", val("aria-hidden"), val("true"));
-    cross.set("textContent", val(std::string("\u00d7"))); // UTF-8, not Latin-1
-    close.call<void>("append", cross);
-    titleBar.call<void>("append", icon, caption, close);
-
-    m_client = createElement("div", "client");
-    const int width = pixels(m_description.clientWidth);
-    const int height = pixels(m_description.clientHeight);
-    setStyle(m_client, "width", px(width));
-    setStyle(m_client, "height", px(height));
-    if (m_description.background)
-        setStyle(m_client, "background", cssColour(fixedRgb(*m_description.background)));
-    applyFont(m_client, kDefaultFont);
-    m_window.call<void>("append", titleBar, m_client);
-
-    m_listeners.listen(close, "click", [this](val) { unload(); });
+void Form::listenToFrame()
+{
+    val titleBar = m_window["firstElementChild"];
+    m_listeners.listen(titleBar.call<val>("querySelector", val(".close")), "click",
+                       [this](val) { unload(); });
     m_listeners.listen(titleBar, "mousedown", [this](val event) { startDrag(std::move(event)); });
     // A click anywhere on a window, or the focus inside it, brings it to the front.
     m_listeners.listen(m_window, "mousedown", [this](val) { raiseForm(*this); });
@@ -153,89 +121,11 @@ void Form::buildFrame()
             raiseForm(*this);
     });
     m_listeners.listen(m_window, "keydown", [this](val event) {
-        const std::string key = event["key"].as<std::string>();
-        if (key == "Tab") {
+        if (event["key"].as<std::string>() == "Tab") {
             event.call<void>("preventDefault");
             moveFocus(event["shiftKey"].as<bool>());
         }
     });
-}
-
-void Form::buildControl(std::size_t index)
-{
-    const ControlDescription &description = m_description.controls[index];
-    Control &control = m_controls[index];
-    const std::string id = idOf(index);
-    const Look &look = description.look;
-
-    switch (description.kind) {
-    case ControlKind::Label:
-        control.element = createElement("div", "label");
-        control.element.set("textContent", text(displayText(description.text)));
-        if (look.alignment == Alignment::Centre)
-            setStyle(control.element, "textAlign", "center");
-        break;
-    case ControlKind::TickBox: {
-        control.element = createElement("label", "tick-box");
-        control.input = createElement("input");
-        control.input.set("type", val("checkbox"));
-        val caption = createElement("span");
-        caption.set("textContent", text(description.text));
-        control.element.call<void>("append", control.input, caption);
-        m_listeners.listen(control.input, "click", [this, index](val) { raiseClick(index); });
-        break;
-    }
-    case ControlKind::PushButton:
-        control.element = createElement("button", "push-button");
-        control.element.set("type", val("button"));
-        control.element.set("textContent", text(description.text));
-        control.input = control.element;
-        m_listeners.listen(control.input, "click", [this, index](val) { raiseClick(index); });
-        break;
-    case ControlKind::TextBox:
-        control.element = createElement("textarea", "text-box");
-        control.element.set("value", text(displayText(description.text)));
-        control.element.set("spellcheck", val(false));
-        control.input = control.element;
-        break;
-    case ControlKind::Line: {
-        // Decoration: drawn, not read.
-        const auto &ends = std::get<Ends>(description.place);
-        control.element = createElement("div", "line");
-        control.element.call<void>("setAttribute", val("aria-hidden"), val("true"));
-        const int x1 = pixels(ends.x1), y1 = pixels(ends.y1);
-        const int x2 = pixels(ends.x2), y2 = pixels(ends.y2);
-        place(control.element, std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1,
-              std::abs(y2 - y1) + 1);
-        setStyle(control.element, "background",
-                 cssColour(look.text ? fixedRgb(*look.text) : 0x000000));
-        break;
-    }
-    }
-
-    control.element.set("id", val(id));
-    if (const auto *rect = std::get_if<Rect>(&description.place))
-        place(control.element, pixels(rect->left), pixels(rect->top), pixels(rect->width),
-              pixels(rect->height));
-    if (description.kind != ControlKind::Line) {
-        applyFont(control.element, look.font);
-        if (look.background)
-            setStyle(control.element, "background", cssColour(fixedRgb(*look.background)));
-        if (look.text)
-            setStyle(control.element, "color", cssColour(fixedRgb(*look.text)));
-    }
-    if (!description.accessibleName.empty())
-        control.input.call<void>("setAttribute", val("aria-label"),
-                                 text(description.accessibleName));
-    if (m_description.role == WindowRole::Notice && description.kind == ControlKind::Label)
-        m_window.call<void>("setAttribute", val("aria-describedby"), val(id));
-    m_client.call<void>("appendChild", control.element);
-}
-
-std::string Form::idOf(std::size_t control) const
-{
-    return std::string(m_description.name) + "-" +
-           std::string(m_description.controls[control].name);
 }
 
 void Form::centreOnDesk()
@@ -392,17 +282,9 @@ void Form::setTicked(std::size_t control, bool ticked)
 
 void Form::describe(std::size_t control, std::string_view description)
 {
-    Control &target = m_controls.at(control);
-    const std::string id = idOf(control) + "-hint";
-    val hint = document().call<val>("getElementById", val(id));
-    if (hint.isNull()) {
-        hint = createElement("span", "hint");
-        hint.set("id", val(id));
-        hint.set("hidden", val(true));
-        m_client.call<void>("appendChild", hint);
-        target.input.call<void>("setAttribute", val("aria-describedby"), val(id));
-    }
-    hint.set("textContent", text(description));
+    val hint = m_controls.at(control).hint;
+    if (!hint.isNull())
+        hint.set("textContent", text(description));
 }
 
 void Form::group(std::size_t heading, std::span<const std::size_t> members)

@@ -50,11 +50,13 @@ private:
     {
         val element = val::null(); // what stands on the window
         val input = val::null();   // what takes clicks, ticks and the focus
+        val hint = val::null();    // a tick box's description
     };
 
     void unload();
-    void buildFrame();
-    void buildControl(std::size_t index);
+    std::string markup() const;
+    std::string styleRules() const;
+    void listenToFrame();
     void centreOnDesk();
     void raiseClick(std::size_t control);
     void moveFocus(bool backwards);
@@ -64,6 +66,7 @@ private:
     const FormDescription &m_description;
     val m_window = val::null();
     val m_client = val::null();
+    val m_styles = val::null(); // the style sheet of this form's windows
     std::vector<Control> m_controls;
     std::vector<std::size_t> m_keyboardOrder;
     val m_lastFocus = val::null();

@@ -1,0 +1,187 @@
+#include <windows/colour.h>
+#include <windows/fonts.h>
+#include <windows/units.h>
+#include <windows/web/markup.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace windows::web {
+
+namespace {
+
+int pixels(int twips)
+{
+    return twipsToPixels(twips);
+}
+
+// The faces the page carries: the stand-ins under names of their own, since
+// the page's copies are cut down (and Liberation Sans narrowed).
+std::string cssFamily(std::string_view face)
+{
+    const FontSubstitute *substitute = fontSubstitute(face);
+    const std::string_view standIn = substitute ? substitute->standIn : face;
+    if (standIn == "Liberation Sans")
+        return "\"Trimvale Sans\", \"Liberation Sans\", Arial, sans-serif";
+    if (standIn == "Z003")
+        return "\"Trimvale Script\", cursive";
+    return "\"" + std::string(standIn) + "\"";
+}
+
+std::string fontRule(const Font &font)
+{
+    return std::string("font: ") + (font.italic ? "italic " : "") + (font.bold ? "bold " : "") +
+           px(pointsToPixels(font.points)) + " " + cssFamily(font.family) + ";";
+}
+
+std::string boxRule(int left, int top, int width, int height)
+{
+    return "left: " + px(left) + "; top: " + px(top) + "; width: " + px(width) +
+           "; height: " + px(height) + ";";
+}
+
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// Qt and the page break lines at LF alone.
+std::string displayText(std::string_view text)
+{
+    std::string result(text);
+    for (std::size_t at; (at = result.find("\r\n")) != std::string::npos;)
+        result.erase(at, 1);
+    return result;
+}
+
+std::string controlId(const FormDescription &form, std::size_t control)
+{
+    return std::string(form.name) + "-" + std::string(form.controls[control].name);
+}
+
+std::string px(int pixels)
+{
+    return std::to_string(pixels) + "px";
+}
+
+std::string cssColour(unsigned rgb)
+{
+    constexpr char kDigits[] = "0123456789abcdef";
+    std::string colour = "#";
+    for (int shift = 20; shift >= 0; shift -= 4)
+        colour += kDigits[(rgb >> shift) & 0xF];
+    return colour;
+}
+
+std::string formMarkup(const FormDescription &form)
+{
+    const std::string name(form.name);
+    const bool notice = form.role == WindowRole::Notice;
+    // Hidden until shown, as a loaded window is.
+    std::string html = "<section class=\"window\" id=\"" + name + "\" hidden role=\"" +
+                       (notice ? "alertdialog" : "dialog") + "\" aria-labelledby=\"" + name +
+                       "-caption\"";
+    for (std::size_t index = 0; index < form.controls.size(); ++index) {
+        if (notice && form.controls[index].kind == ControlKind::Label)
+            html += " aria-describedby=\"" + controlId(form, index) + "\"";
+    }
+    // The close box shows a cross; screen readers read its name.
+    html += "><div class=\"title-bar\"><span class=\"icon\" aria-hidden=\"true\"></span>"
+            "<span class=\"caption\" id=\"" +
+            name + "-caption\">" + escaped(form.caption) +
+            "</span><button class=\"close\" type=\"button\" tabindex=\"-1\" "
+            "aria-label=\"Close\"><span aria-hidden=\"true\">&times;</span></button></div>"
+            "<div class=\"client\">";
+    for (std::size_t index = 0; index < form.controls.size(); ++index) {
+        const ControlDescription &control = form.controls[index];
+        const std::string id = "id=\"" + controlId(form, index) + "\"";
+        const std::string label = control.accessibleName.empty()
+                                      ? std::string()
+                                      : " aria-label=\"" + escaped(control.accessibleName) + "\"";
+        switch (control.kind) {
+        case ControlKind::Label:
+            html +=
+                "<div class=\"label\" " + id + ">" + escaped(displayText(control.text)) + "</div>";
+            break;
+        case ControlKind::TickBox:
+            html += "<label class=\"tick-box\" " + id + "><input type=\"checkbox\"" + label +
+                    " aria-describedby=\"" + controlId(form, index) + "-hint\"><span>" +
+                    escaped(control.text) + "</span></label><span hidden id=\"" +
+                    controlId(form, index) + "-hint\"></span>";
+            break;
+        case ControlKind::PushButton:
+            html += "<button class=\"push-button\" type=\"button\" " + id + label + ">" +
+                    escaped(control.text) + "</button>";
+            break;
+        case ControlKind::TextBox:
+            html += "<textarea class=\"text-box\" spellcheck=\"false\" " + id + label + ">" +
+                    escaped(displayText(control.text)) + "</textarea>";
+            break;
+        case ControlKind::Line:
+            // Decoration: drawn, not read.
+            html += "<div class=\"line\" aria-hidden=\"true\" " + id + "></div>";
+            break;
+        }
+    }
+    return html + "</div></section>";
+}
+
+std::string formStyles(const FormDescription &form)
+{
+    const std::string name(form.name);
+    std::string css = "#" + name + " > .client { width: " + px(pixels(form.clientWidth)) +
+                      "; height: " + px(pixels(form.clientHeight)) + "; " + fontRule(kDefaultFont);
+    if (form.background)
+        css += " background: " + cssColour(fixedRgb(*form.background)) + ";";
+    css += " }\n";
+    for (std::size_t index = 0; index < form.controls.size(); ++index) {
+        const ControlDescription &control = form.controls[index];
+        const Look &look = control.look;
+        css += "#" + controlId(form, index) + " { ";
+        if (const auto *rect = std::get_if<Rect>(&control.place)) {
+            css += boxRule(pixels(rect->left), pixels(rect->top), pixels(rect->width),
+                           pixels(rect->height));
+        } else {
+            const auto &ends = std::get<Ends>(control.place);
+            const int x1 = pixels(ends.x1), y1 = pixels(ends.y1);
+            const int x2 = pixels(ends.x2), y2 = pixels(ends.y2);
+            css += boxRule(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1,
+                           std::abs(y2 - y1) + 1);
+            css += " background: " + cssColour(look.text ? fixedRgb(*look.text) : 0x000000) + ";";
+        }
+        if (control.kind != ControlKind::Line) {
+            css += " " + fontRule(look.font);
+            if (look.background)
+                css += " background: " + cssColour(fixedRgb(*look.background)) + ";";
+            if (look.text)
+                css += " color: " + cssColour(fixedRgb(*look.text)) + ";";
+            if (look.alignment == Alignment::Centre)
+                css += " text-align: center;";
+        }
+        css += " }\n";
+    }
+    return css;
+}
+
+} // namespace windows::web

@@ -1,0 +1,38 @@
+// A window of the page as markup and style rules, made from its description
+// alone: what the web backend inserts as a window loads, and what the build
+// puts into the page so that the questionnaire shows before the program runs.
+// Plain C++, no page needed.
+#pragma once
+
+#include <windows/formdescription.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace windows::web {
+
+// The title bar and frame the page draws around a client area, in CSS pixels.
+inline constexpr int kTitleBarHeight = 22;
+inline constexpr int kBorder = 1;
+
+// The window as an element: title bar, client area, every control with the id
+// controlId() gives it.
+std::string formMarkup(const FormDescription &form);
+
+// Where each control stands and how it looks, as rules for those ids.
+std::string formStyles(const FormDescription &form);
+
+// "Form1-Check1"
+std::string controlId(const FormDescription &form, std::size_t control);
+
+// The page breaks lines at LF alone.
+std::string displayText(std::string_view text);
+
+// "#rrggbb" for a 0xRRGGBB value.
+std::string cssColour(unsigned rgb);
+
+// "12px"
+std::string px(int pixels);
+
+} // namespace windows::web
