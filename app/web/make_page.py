@@ -14,6 +14,7 @@ import base64
 import hashlib
 import io
 import json
+import re
 import subprocess
 import sys
 
@@ -25,8 +26,6 @@ from fontTools.ttLib import TTFont
 LIBERATION = "/usr/share/fonts/truetype/liberation/LiberationSans-{}.ttf"
 Z003 = "/usr/share/fonts/opentype/urw-base35/Z003-MediumItalic.otf"
 
-# Printable ASCII, which every text of the windows is in, and the close box's cross.
-TEXT = "".join(chr(c) for c in range(0x20, 0x7F)) + "\u00d7"
 BANNER = "Trimvale!"
 # MS Sans Serif sets about 8 % narrower than Liberation Sans (the same stretch
 # the Linux program gives it).
@@ -80,12 +79,12 @@ def face_rule(family, data, weight, style):
             f'format("woff2"); font-weight: {weight}; font-style: {style}; }}')
 
 
-def fonts():
+def fonts(text):
     rules = []
     for file, weight, style in (("Regular", "normal", "normal"), ("Bold", "bold", "normal"),
                                 ("BoldItalic", "bold", "italic")):
         font = TTFont(LIBERATION.format(file))
-        cut_down(font, TEXT)
+        cut_down(font, text)
         rules.append(face_rule("Trimvale Sans", woff2(renamed(narrowed(font, NARROWING),
                                                               "Trimvale Sans")), weight, style))
     script = TTFont(Z003)
@@ -108,7 +107,7 @@ def prerendered(node, prerender):
     assert "prerendered" in markup, "the questionnaire's markup changed its form"
     centred = (f'#desk > .prerendered {{ left: max(0px, calc((100% - {drawn["width"]}px) / 2)); '
                f'top: max(0px, calc((100% - {drawn["height"]}px) / 2)); }}')
-    return markup, drawn["styles"] + centred
+    return markup, drawn["styles"] + centred, drawn["characters"]
 
 
 def main(page_file, program_file, icon_file, out_file, node, prerender):
@@ -118,8 +117,11 @@ def main(page_file, program_file, icon_file, out_file, node, prerender):
 
     head, rest = page.split("<style>", 1)
     style, rest = rest.split("</style>", 1)
-    markup, styles = prerendered(node, prerender)
-    style = (style.replace("@FONTS@", fonts()).replace("@ICON@", "data:image/png;base64," + icon)
+    markup, styles, window_text = prerendered(node, prerender)
+    # Every character a window shows, the page's own words, and the close box's cross.
+    page_text = re.sub(r"<[^>]*>", "", rest.split("<body>", 1)[1].split("<script", 1)[0])
+    characters = "".join(sorted(set(window_text + page_text + "\u00d7") - set("\n")))
+    style = (style.replace("@FONTS@", fonts(characters)).replace("@ICON@", "data:image/png;base64," + icon)
              .replace("@PRERENDERED@", styles))
     rest = rest.replace("@QUESTIONNAIRE@", markup)
     # A script inside the page: "</script" must not end it early.
