@@ -3,7 +3,8 @@
 # against a one-label Qt window, Trimvale.exe's start-up under Wine against a
 # one-label Win32 window and its size, the interaction timings on the offscreen
 # platform, a 100,000-step soak of random sessions against an independent
-# model, and the heap of a thousand result windows opened and closed.
+# model, the heap of a thousand result windows opened and closed, and
+# trimvale.html's first paint in Chromium against a page with one label.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -30,6 +31,14 @@ windows=$PWD/build/windows-bench
 bash scripts/wine-session.sh "$build/bench/screen_centre_bench" "$runs" \
     "$PWD/cmake/wine-run.sh $windows/app/Trimvale.exe" "$PWD/cmake/wine-run.sh $windows/bench/one_label_win32.exe"
 echo "Trimvale.exe for 32-bit Windows, stripped: $(stat -c %s build/windows/app/Trimvale.exe) bytes"
+
+echo
+echo "== trimvale.html in headless Chromium from file://, against a page with one static label, median of $runs alternating runs"
+npm ci --prefix app/web/tests --no-audit --no-fund --loglevel=error
+cmake --preset web >/dev/null
+cmake --build --preset web >/dev/null
+node bench/page_bench.mjs build/web/trimvale.html bench/one_label.html "$runs"
+echo "trimvale.html: $(stat -c %s build/web/trimvale.html) bytes, $(gzip -9 -c build/web/trimvale.html | wc -c) gzipped"
 
 echo
 echo "== Interaction, offscreen platform, median of 9 repetitions"

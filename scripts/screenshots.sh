@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the screenshots in docs/ from the real programs under Xvfb with
 # the openbox window manager: the Linux program at scale 1 and at scale 2
-# (high-DPI), and Trimvale.exe under Wine (named windows-…).
+# (high-DPI), Trimvale.exe under Wine (named windows-…), and trimvale.html in
+# Chromium at both scales (named web-…).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/desktop.sh
@@ -90,3 +91,8 @@ unset QT_SCALE_FACTOR
 cmake --preset windows-test >/dev/null
 cmake --build --preset windows-test
 bash scripts/wine-session.sh bash scripts/screenshots.sh --under-wine
+
+npm ci --prefix app/web/tests --no-audit --no-fund --loglevel=error
+cmake --preset web >/dev/null
+cmake --build --preset web
+node app/web/tests/screenshots.mjs build/web/trimvale.html docs
