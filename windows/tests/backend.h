@@ -67,8 +67,8 @@ public:
 
     // The program's windows on screen now.
     virtual int windowCount() = 0;
-    // The form name of the active window, or "" when none of the program's is.
-    virtual std::string activeForm() = 0;
+    // The form name of the program's window in front of its others, or "".
+    virtual std::string frontForm() = 0;
 
     // These find the shown window of a form by the form's name.
     virtual WindowState window(std::string_view form) = 0;

@@ -152,11 +152,11 @@ TEST_F(ContractTest, ShowingAgainBringsTheWindowToTheFront)
     auto first = backend->makeForm(windows::resultForm(ResultKind::Form2));
     auto second = backend->makeForm(windows::resultForm(ResultKind::Form5));
     windows::showForm(*first);
-    ASSERT_TRUE(backend->waitUntil([&] { return backend->activeForm() == "Form2"; }));
+    ASSERT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form2"; }));
     windows::showForm(*second);
-    ASSERT_TRUE(backend->waitUntil([&] { return backend->activeForm() == "Form5"; }));
+    ASSERT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form5"; }));
     windows::showForm(*first);
-    EXPECT_TRUE(backend->waitUntil([&] { return backend->activeForm() == "Form2"; }));
+    EXPECT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form2"; }));
     EXPECT_EQ(backend->windowCount(), 2);
 }
 

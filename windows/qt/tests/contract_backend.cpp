@@ -64,7 +64,7 @@ public:
         return count;
     }
 
-    std::string activeForm() override
+    std::string frontForm() override
     {
         const QWidget *active = QApplication::activeWindow();
         return active ? active->objectName().toStdString() : std::string();

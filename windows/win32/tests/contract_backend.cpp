@@ -295,10 +295,26 @@ public:
         return TRUE;
     }
 
-    std::string activeForm() override
+    // Top of the program's windows in z-order. Wine 8 raises a window that the
+    // program brings to the front, but whether the window manager then also
+    // activates it is the window manager's choice.
+    std::string frontForm() override
     {
-        const win32::Form *form = formWith(GetForegroundWindow());
+        pump();
+        HWND top = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), &findTopForm, reinterpret_cast<LPARAM>(&top));
+        const win32::Form *form = formWith(top);
         return form ? std::string(form->description().name) : std::string();
+    }
+
+    static BOOL CALLBACK findTopForm(HWND window, LPARAM found)
+    {
+        std::array<wchar_t, 64> name{};
+        GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+        if (!IsWindowVisible(window) || std::wstring_view(name.data()) != win32::kFormClass)
+            return TRUE;
+        *reinterpret_cast<HWND *>(found) = window;
+        return FALSE;
     }
 
     contract::WindowState window(std::string_view name) override
