@@ -5,6 +5,7 @@
 // Announcements are caught as the accessibility events a screen reader hooks.
 #include <windows/questionnaire.h>
 #include <windows/questionnairelayout.h>
+#include <windows/questionnairewindowof.h>
 #include <windows/resultlayouts.h>
 #include <windows/resultwindows.h>
 #include <windows/tests/backend.h>
@@ -254,15 +255,15 @@ public:
     void openQuestionnaire() override
     {
         m_questionnaire = std::make_unique<Session>();
-        showForm(m_questionnaire->form);
+        showForm(m_questionnaire->form());
         pump();
     }
 
-    FormView &questionnaireView() override { return m_questionnaire->form; }
+    FormView &questionnaireView() override { return m_questionnaire->form(); }
 
     FormWindow &resultForm(questionnaire::ResultKind kind) override
     {
-        return m_questionnaire->results.form(kind);
+        return m_questionnaire->resultForm(kind);
     }
 
     bool waitUntil(const std::function<bool()> &condition) override
@@ -419,20 +420,7 @@ public:
     }
 
 private:
-    struct Session
-    {
-        Session()
-            : questionnaire(loaded(form), results)
-        {}
-        static win32::Form &loaded(win32::Form &form)
-        {
-            form.load();
-            return form;
-        }
-        win32::Form form{questionnaireForm()};
-        ResultWindowsOf<win32::Form> results;
-        Questionnaire questionnaire;
-    };
+    using Session = QuestionnaireWindowOf<win32::Form>;
 
     void pump()
     {
@@ -451,9 +439,9 @@ private:
         for (const auto &form : m_forms)
             all.push_back(form.get());
         if (m_questionnaire) {
-            all.push_back(&m_questionnaire->form);
+            all.push_back(&m_questionnaire->form());
             for (questionnaire::ResultKind kind : questionnaire::kResultKinds)
-                all.push_back(&m_questionnaire->results.form(kind));
+                all.push_back(&m_questionnaire->resultForm(kind));
         }
         return all;
     }
