@@ -110,8 +110,9 @@ std::string Form::idOf(std::size_t control) const
 void Form::listenToFrame()
 {
     val titleBar = m_window["firstElementChild"];
-    m_listeners.listen(titleBar.call<val>("querySelector", val(".close")), "click",
-                       [this](val) { unload(); });
+    m_closeBox = titleBar.call<val>("querySelector", val(".close"));
+    // A click, or Enter or Space on the focused close box.
+    m_listeners.listen(m_closeBox, "click", [this](val) { unload(); });
     m_listeners.listen(titleBar, "mousedown", [this](val event) { startDrag(std::move(event)); });
     // A click anywhere on a window, or the focus inside it, brings it to the front.
     m_listeners.listen(m_window, "mousedown", [this](val) { raiseForm(*this); });
@@ -187,22 +188,26 @@ void Form::setFront(bool front)
 
 void Form::moveFocus(bool backwards)
 {
-    const std::size_t count = m_keyboardOrder.size();
-    if (count == 0)
-        return;
+    // The window's controls in their keyboard order, then its close box: the
+    // one way out of a window for a person who has only the keyboard.
+    std::vector<val> stops;
+    for (std::size_t index : m_keyboardOrder)
+        stops.push_back(m_controls[index].input);
+    stops.push_back(m_closeBox);
+    const std::size_t count = stops.size();
     val active = document()["activeElement"];
     std::size_t at = count;
     for (std::size_t i = 0; i < count; ++i) {
-        if (m_controls[m_keyboardOrder[i]].input.strictlyEquals(active))
+        if (stops[i].strictlyEquals(active))
             at = i;
     }
     for (std::size_t step = 1; step <= count; ++step) {
         const std::size_t next =
             at == count ? (backwards ? count - step : step - 1)
                         : (backwards ? (at + count - step) % count : (at + step) % count);
-        val input = m_controls[m_keyboardOrder[next]].input;
-        if (!input.isNull() && !input["disabled"].as<bool>()) {
-            input.call<void>("focus");
+        val stop = stops[next];
+        if (!stop.isNull() && !stop["disabled"].as<bool>()) {
+            stop.call<void>("focus");
             return;
         }
     }
@@ -245,6 +250,7 @@ void Form::unload()
     m_window = val::null();
     m_client = val::null();
     m_controls.clear();
+    m_closeBox = val::null();
     m_lastFocus = val::null();
     formClosed(*this);
 }

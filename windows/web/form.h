@@ -66,6 +66,7 @@ private:
     const FormDescription &m_description;
     val m_window = val::null();
     val m_client = val::null();
+    val m_closeBox = val::null();
     val m_styles = val::null(); // the style sheet of this form's windows
     std::vector<Control> m_controls;
     std::vector<std::size_t> m_keyboardOrder;

@@ -106,12 +106,14 @@ std::string formMarkup(const FormDescription &form)
         if (notice && form.controls[index].kind == ControlKind::Label)
             html += " aria-describedby=\"" + controlId(form, index) + "\"";
     }
-    // The close box shows a cross; screen readers read its name.
+    // The close box shows a cross; screen readers read its name, which says
+    // which window it closes. The window puts it last in its keyboard order.
     html += "><div class=\"title-bar\"><span class=\"icon\" aria-hidden=\"true\"></span>"
             "<span class=\"caption\" id=\"" +
             name + "-caption\">" + escaped(form.caption) +
-            "</span><button class=\"close\" type=\"button\" tabindex=\"-1\" "
-            "aria-label=\"Close\"><span aria-hidden=\"true\">&times;</span></button></div>"
+            "</span><button class=\"close\" type=\"button\" aria-label=\"Close " +
+            escaped(form.caption) +
+            "\"><span aria-hidden=\"true\">&times;</span></button></div>"
             "<div class=\"client\">";
     for (std::size_t index = 0; index < form.controls.size(); ++index) {
         const ControlDescription &control = form.controls[index];

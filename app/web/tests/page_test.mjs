@@ -200,20 +200,32 @@ test('the last window closing ends the program, and it starts again', async ({ p
     equal(await box(page, 'Check1').isChecked(), false, 'a fresh questionnaire');
 });
 
+// The control with the focus as "FormN-Name", a close box as "FormN-close", a window itself as "FormN".
+const focused = (page) => page.evaluate(() => {
+    const e = document.activeElement;
+    if (e.matches('.close')) return `${e.closest('.window').id}-close`;
+    return e.closest('[id^="Form"]')?.id ?? e.id;
+});
+
 test('the keyboard alone: tab order, Space, Enter, focus in and back', async ({ page }) => {
-    const focused = () => page.evaluate(() => document.activeElement.closest('[id^="Form"]')?.id ?? '');
     const order = [];
-    for (let i = 0; i < 19; ++i) {
-        order.push(await focused());
+    for (let i = 0; i < 20; ++i) {
+        order.push(await focused(page));
         await page.keyboard.press('Tab');
     }
     const expected = form('Form1').controls.filter((c) => c.kind === 'tickbox' || c.kind === 'button')
         .map((c) => `Form1-${c.name}`)
         .sort((a, b) => (a.includes('Command') - b.includes('Command')) ||
                         (Number(a.match(/\d+$/)) - Number(b.match(/\d+$/))));
-    equal(order, [...expected, expected[0]], 'tab order');
-    // The focus is on Check2 now; ten steps on, "Female".
-    for (let i = 0; i < 10; ++i) await page.keyboard.press('Tab');
+    // The close box is one more stop, after the last control.
+    equal(order, [...expected, 'Form1-close', expected[0]], 'tab order');
+    // The focus is on Check2 now; back to the first box, and once more back: the close box.
+    await page.keyboard.press('Shift+Tab');
+    await page.keyboard.press('Shift+Tab');
+    equal(await focused(page), 'Form1-close', 'Shift+Tab from the first control');
+    await page.keyboard.press('Tab');
+    // On Check1 now; eleven steps on, "Female".
+    for (let i = 0; i < 11; ++i) await page.keyboard.press('Tab');
     await page.keyboard.press('Space');
     equal(await box(page, 'Check12').isChecked(), true, 'Female ticked by Space');
     await page.keyboard.press('Enter'); // on a box: nothing
@@ -221,11 +233,52 @@ test('the keyboard alone: tab order, Space, Enter, focus in and back', async ({ 
     for (let i = 0; i < 5; ++i) await page.keyboard.press('Tab');
     await page.keyboard.press('Enter'); // "get individual program"
     await win(page, 'Form2').waitFor();
-    equal(await focused(), 'Form2-Text1', 'the focus in the opened window');
+    equal(await focused(page), 'Form2-Text1', 'the focus in the opened window');
     await page.keyboard.press('Escape');
     equal(await openWindows(page), ['Form1', 'Form2'], 'windows after Escape');
     await win(page, 'Form2').getByRole('button', { name: 'Close' }).click();
-    equal(await focused(), 'Form1-Command1', 'the focus back in the questionnaire');
+    equal(await focused(page), 'Form1-Command1', 'the focus back in the questionnaire');
+});
+
+test('a keyboard-only session: every window opened and closed, the end, a new start', async ({ page }) => {
+    await page.evaluate(() => {
+        window.pointerEvents = 0;
+        for (const type of ['pointerdown', 'pointerup', 'mousedown', 'mouseup', 'touchstart'])
+            window.addEventListener(type, () => { window.pointerEvents += 1; }, true);
+    });
+    const tabTo = async (target) => {
+        for (let i = 0; i < 25 && await focused(page) !== target; ++i) await page.keyboard.press('Tab');
+        equal(await focused(page), target, 'the focus after tabbing');
+    };
+    const kinds = ['untouched', 'male 110', 'male 140', 'female 140', 'male 150']
+        .map((name) => BOARDS.find((b) => b.name === name));
+    for (const [i, board] of kinds.entries()) {
+        for (const name of board.boxes) {
+            await tabTo(`Form1-${name}`);
+            await page.keyboard.press('Space');
+        }
+        await tabTo('Form1-Command1');
+        await page.keyboard.press('Enter');
+        await win(page, board.opens).waitFor();
+        equal(await openWindows(page), ['Form1', board.opens], `windows after ${board.name}`);
+        equal(await focused(page), board.opens === 'Form4' ? 'Form4' : `${board.opens}-Text1`,
+            `the focus in ${board.opens}`);
+        await tabTo(`${board.opens}-close`);
+        await page.keyboard.press(i % 2 ? 'Space' : 'Enter');
+        await win(page, board.opens).waitFor({ state: 'detached' });
+        equal(await focused(page), 'Form1-Command1', `the focus back after closing ${board.opens}`);
+        await tabTo('Form1-Command2');
+        await page.keyboard.press('Space');
+    }
+    await tabTo('Form1-close');
+    await page.keyboard.press('Enter');
+    const again = page.getByRole('button', { name: 'Start Trimvale again' });
+    await again.waitFor();
+    equal(await again.evaluate((e) => e === document.activeElement), true, 'the focus on "Start again"');
+    await page.keyboard.press('Enter');
+    await win(page, 'Form1').waitFor();
+    equal(await focused(page), 'Form1-Check1', 'the focus in the new questionnaire');
+    equal(await page.evaluate(() => window.pointerEvents), 0, 'pointer events');
 });
 
 test('what a screen reader gets: roles, names, descriptions, the live region', async ({ page, context }) => {
@@ -240,8 +293,8 @@ test('what a screen reader gets: roles, names, descriptions, the live region', a
     const boxes = named(nodes, 'checkbox');
     equal(boxes.length, 16, 'check boxes');
     equal(boxes.every((b) => b.description === OPEN_HINT), true, 'every box described as open');
-    equal(named(nodes, 'button').map((n) => n.name).filter((n) => n !== 'Close'),
-        ['get individual program', 'Clear Forms'], 'buttons');
+    equal(named(nodes, 'button').map((n) => n.name),
+        ['Close Orvane', 'get individual program', 'Clear Forms'], 'buttons');
     equal(nodes.some((n) => (n.name?.value ?? '').includes('\u00d7')), false, 'the close box read as a cross');
     const weightGroup = nodes.find((n) => n.role?.value === 'group' && n.name?.value === 'Weight');
     equal(weightGroup.childIds.length, 5, 'boxes in the Weight row');
@@ -264,6 +317,8 @@ test('what a screen reader gets: roles, names, descriptions, the live region', a
     nodes = await tree();
     equal(named(nodes, 'alertdialog'), [{ name: 'Youre personal program',
         description: form('Form4').controls[0].text }], 'the notice');
+    equal(named(nodes, 'button').map((n) => n.name).filter((n) => n.startsWith('Close')),
+        ['Close Orvane', 'Close Youre personal program'], 'the close boxes');
     const lines = await page.locator('.line').evaluateAll((all) => all.map((l) => l.getAttribute('aria-hidden')));
     equal(lines, ['true', 'true', 'true', 'true'], 'lines hidden from assistive technology');
 });
