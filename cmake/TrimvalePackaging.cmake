@@ -9,7 +9,7 @@ set(TRIMVALE_DEBIAN_REVISION 1)
 # Debian wants the changelog and the manual page compressed, reproducibly
 # (no file name, no time stamp).
 configure_file("${PROJECT_SOURCE_DIR}/packaging/changelog.in" changelog.Debian @ONLY)
-configure_file("${PROJECT_SOURCE_DIR}/packaging/trimvale.1" trimvale.1 COPYONLY)
+configure_file("${PROJECT_SOURCE_DIR}/packaging/trimvale.1.in" trimvale.1 @ONLY)
 add_custom_command(
     OUTPUT changelog.Debian.gz trimvale.1.gz
     COMMAND gzip -9nkf changelog.Debian trimvale.1

@@ -6,6 +6,8 @@
 #   program   build and run the Linux program (the README's run command)
 #   windows   build Trimvale.exe with MinGW-w64
 #   web       build trimvale.html with emscripten, and Chromium to test it
+#   release   make a release (scripts/release.sh): the three above, and the
+#             Debian package's tools
 #   tests     run the tests and checks: on top of the three above, Wine, the X
 #             and Wayland servers, the accessibility stack, the packaging checks
 #
@@ -38,6 +40,10 @@ web=(
 # the machine has none of its own.
 command -v node >/dev/null || web+=(nodejs)
 command -v npm >/dev/null || web+=(npm)
+release=(
+    # the Debian package's dependencies, found by cpack, and its packing
+    dpkg-dev file
+)
 tests=(
     libgtest-dev
     # Wine with its fonts, to run the Windows program and its tests
@@ -56,18 +62,21 @@ tests=(
     weston xwayland
     # a Debian i386 tree, for the 32-bit Wine that runs the 32-bit Trimvale.exe
     debootstrap
+    # what explains a difference between two builds of a release that should be the same
+    diffoscope-minimal
 )
 
 groups=("$@")
-((${#groups[@]})) || groups=(program windows web tests)
+((${#groups[@]})) || groups=(program windows web release tests)
 packages=()
 for group in "${groups[@]}"; do
     case $group in
     program) packages+=("${program[@]}") ;;
     windows) packages+=("${windows[@]}") ;;
     web) packages+=("${web[@]}") ;;
-    tests) packages+=("${program[@]}" "${windows[@]}" "${web[@]}" "${tests[@]}") ;;
-    *) echo "setup.sh: no group '$group' (program, windows, web, tests)" >&2; exit 2 ;;
+    release) packages+=("${program[@]}" "${windows[@]}" "${web[@]}" "${release[@]}") ;;
+    tests) packages+=("${program[@]}" "${windows[@]}" "${web[@]}" "${release[@]}" "${tests[@]}") ;;
+    *) echo "setup.sh: no group '$group' (program, windows, web, release, tests)" >&2; exit 2 ;;
     esac
 done
 

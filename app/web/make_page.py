@@ -4,7 +4,7 @@ the program (emscripten's script with its WebAssembly inside), the faces the
 windows are drawn in, cut down to the characters they need, and the icon. A
 Content-Security-Policy lets in exactly the page's own script and style.
 
-    make_page.py PAGE.html PROGRAM.js ICON.png OUT.html NODE PRERENDER.js
+    make_page.py PAGE.html PROGRAM.js ICON.png OUT.html NODE PRERENDER.js VERSION
 
 The questionnaire's window is in the page from the start, drawn from the same
 descriptions by the program's own code (PRERENDER.js) and inert until the
@@ -68,6 +68,7 @@ def renamed(font, family):
 
 
 def woff2(font):
+    # The faces keep their own time stamps: the page is the same bytes at every build.
     font.flavor = "woff2"
     out = io.BytesIO()
     font.save(out)
@@ -83,11 +84,11 @@ def fonts(text):
     rules = []
     for file, weight, style in (("Regular", "normal", "normal"), ("Bold", "bold", "normal"),
                                 ("BoldItalic", "bold", "italic")):
-        font = TTFont(LIBERATION.format(file))
+        font = TTFont(LIBERATION.format(file), recalcTimestamp=False)
         cut_down(font, text)
         rules.append(face_rule("Trimvale Sans", woff2(renamed(narrowed(font, NARROWING),
                                                               "Trimvale Sans")), weight, style))
-    script = TTFont(Z003)
+    script = TTFont(Z003, recalcTimestamp=False)
     cut_down(script, BANNER)
     rules.append(face_rule("Trimvale Script", woff2(renamed(script, "Trimvale Script")),
                            "normal", "italic"))
@@ -110,7 +111,7 @@ def prerendered(node, prerender):
     return markup, drawn["styles"] + centred, drawn["characters"]
 
 
-def main(page_file, program_file, icon_file, out_file, node, prerender):
+def main(page_file, program_file, icon_file, out_file, node, prerender, version):
     page = open(page_file, encoding="utf-8").read()
     program = open(program_file, encoding="utf-8").read()
     icon = base64.b64encode(open(icon_file, "rb").read()).decode("ascii")
@@ -132,7 +133,7 @@ def main(page_file, program_file, icon_file, out_file, node, prerender):
               f"style-src {sha256(style)}; "
               "font-src data:; img-src data:; connect-src data:; "
               "base-uri 'none'; form-action 'none'")
-    head = head.replace("@POLICY@", policy)
+    head = head.replace("@POLICY@", policy).replace("@VERSION@", version)
     with open(out_file, "w", encoding="utf-8") as out:
         out.write(head + "<style>" + style + "</style>" + rest)
 
