@@ -3,7 +3,8 @@
 # the whole test suite, the Windows program (built for 32 and 64 bits, the
 # shipped 32-bit one tested under 32-bit Wine in a Debian i386 tree of its own,
 # the 64-bit one under Wine), the page for browsers (the shared tests under
-# node, the page itself in Chromium), the tests that drive a real display once more
+# node, the page itself in Chromium), a release made twice to show that it is
+# reproducible, the tests that drive a real display once more
 # while both cores are kept busy, the hardening of the release build, and the
 # whole test suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
@@ -43,6 +44,9 @@ npm ci --prefix app/web/tests --no-audit --no-fund --loglevel=error
 cmake --preset web-test
 cmake --build --preset web-test
 ctest --preset web-test
+
+echo "== A release, made twice: the same bytes, and artefacts that pass their checks"
+bash app/tests/check_release.sh build/web-test/app/tests/layout_dump.js
 
 echo "== The tests that drive a real display, once more under load"
 bash scripts/stress-test.sh 1

@@ -84,6 +84,7 @@ check test.sh Xvfb openbox xdotool wmctrl xprop xwininfo xclip import convert id
     appstreamcli desktop-file-validate cpp lintian dpkg-deb file hardening-check \
     /usr/include/benchmark/benchmark.h heaptrack /usr/include/X11/Xlib.h /usr/sbin/debootstrap \
     emcc chromium /usr/lib/python3/dist-packages/fontTools/__init__.py \
-    "$(find /usr/lib/python3/dist-packages -maxdepth 1 -name '_brotli*.so' | head -n 1)"
+    "$(find /usr/lib/python3/dist-packages -maxdepth 1 -name '_brotli*.so' | head -n 1)" \
+    dpkg-shlibdeps diffoscope
 
 echo "install plans: all checks passed"
