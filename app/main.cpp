@@ -1,5 +1,6 @@
 #include <windows/qt/form.h>
-#include <windows/qt/questionnairewindow.h>
+#include <windows/qt/toolkit.h>
+#include <windows/questionnairewindowof.h>
 
 #include <QtCore/QLibraryInfo>
 #include <QtGui/QIcon>
@@ -161,16 +162,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QPixmap(trimvale_xpm)));
     windows::qt::initializeToolkit();
 
-    windows::qt::QuestionnaireWindow questionnaire;
+    windows::QuestionnaireWindowOf<windows::qt::Form> questionnaire;
     questionnaire.show();
-    const int status = app.exec();
-    // Qt 6.4's Wayland platform can deadlock while it takes itself down: its
-    // event thread waits for a read that the main thread, waiting for that
-    // thread, never makes, and the program would run on with no window left.
-    // Nothing remains to be saved, so the program ends here.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    return status;
+    return windows::qt::runEventLoop();
 }

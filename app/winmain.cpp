@@ -1,4 +1,5 @@
-#include <windows/win32/questionnairewindow.h>
+#include <windows/questionnairewindowof.h>
+#include <windows/win32/form.h>
 #include <windows/win32/toolkit.h>
 
 #include <windows.h>
@@ -6,7 +7,7 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     windows::win32::initializeToolkit(instance);
-    windows::win32::QuestionnaireWindow questionnaire;
+    windows::QuestionnaireWindowOf<windows::win32::Form> questionnaire;
     questionnaire.show();
     return windows::win32::runMessageLoop();
 }

@@ -5,6 +5,8 @@
 #include <testsupport/qt/flowsession.h>
 #include <testsupport/qt/offscreen.h>
 
+#include <windows/qt/toolkit.h>
+
 #include <windows/qt/form.h>
 
 #include <QtCore/QElapsedTimer>

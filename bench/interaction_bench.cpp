@@ -5,8 +5,9 @@
 #include <testsupport/qt/offscreen.h>
 
 #include <windows/qt/form.h>
-#include <windows/qt/questionnairewindow.h>
 #include <windows/qt/tickbox.h>
+#include <windows/qt/toolkit.h>
+#include <windows/questionnairewindowof.h>
 
 #include <questionnaire/option.h>
 
@@ -18,30 +19,44 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 namespace {
 
-std::unique_ptr<windows::qt::QuestionnaireWindow> gWindow;
+using Questionnaire = windows::QuestionnaireWindowOf<windows::qt::Form>;
 
-windows::qt::QuestionnaireWindow &questionnaire()
+std::unique_ptr<Questionnaire> gWindow;
+
+Questionnaire &questionnaire()
 {
     if (!gWindow) {
-        gWindow = std::make_unique<windows::qt::QuestionnaireWindow>();
+        gWindow = std::make_unique<Questionnaire>();
         gWindow->show();
-        if (!QTest::qWaitForWindowExposed(gWindow.get()))
+        if (!QTest::qWaitForWindowExposed(gWindow->form().window()))
             std::abort();
     }
     return *gWindow;
 }
 
+QWidget *control(const char *name)
+{
+    return questionnaire().form().window()->findChild<QWidget *>(QString::fromLatin1(name));
+}
+
 QPushButton *button(const char *name)
 {
-    return questionnaire().findChild<QPushButton *>(QString::fromLatin1(name));
+    return qobject_cast<QPushButton *>(control(name));
+}
+
+windows::qt::TickBox *tickBox(int number)
+{
+    return qobject_cast<windows::qt::TickBox *>(
+        control(("Check" + std::to_string(number)).c_str()));
 }
 
 void clickBox(int number)
 {
-    QTest::mouseClick(questionnaire().tickBox(questionnaire::optionNumber(number)), Qt::LeftButton);
+    QTest::mouseClick(tickBox(number), Qt::LeftButton);
 }
 
 void settle()
@@ -53,7 +68,7 @@ void settle()
 void closeResultWindows()
 {
     for (auto kind : questionnaire::kResultKinds) {
-        if (QWidget *window = questionnaire().resultWindow(kind))
+        if (QWidget *window = questionnaire().resultForm(kind).window())
             window->close();
     }
     settle();
@@ -69,7 +84,7 @@ void TickBoxClick(benchmark::State &state)
         clickBox(3); // greys the four other weight boxes
         QApplication::processEvents();
     }
-    if (questionnaire().tickBox(questionnaire::optionNumber(1))->isEnabled())
+    if (tickBox(1)->isEnabled())
         state.SkipWithError("the click did not grey its siblings");
 }
 

@@ -7,7 +7,8 @@
 #include <testsupport/qt/windowchurn.h>
 
 #include <windows/qt/form.h>
-#include <windows/qt/resultwindows.h>
+#include <windows/qt/toolkit.h>
+#include <windows/resultwindows.h>
 
 #include <QtWidgets/QApplication>
 
@@ -31,7 +32,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     windows::qt::initializeToolkit();
-    windows::qt::ResultWindows results;
+    windows::ResultWindowsOf<windows::qt::Form> results;
 
     for (int i = 0; i < 20; ++i) // fonts, styles and caches settle
         testsupport::openAndCloseEveryResultWindow(results);

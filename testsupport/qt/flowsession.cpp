@@ -39,15 +39,27 @@ FlowSession::FlowSession(unsigned seed)
 FlowSession::~FlowSession()
 {
     for (questionnaire::ResultKind kind : questionnaire::kResultKinds) {
-        if (QWidget *window = m_window.resultWindow(kind))
+        if (QWidget *window = resultWindow(kind))
             window->close();
     }
+}
+
+QWidget *FlowSession::box(int number)
+{
+    const std::string_view name = questionnaire::optionNumber(number).name;
+    return m_window.form().window()->findChild<QWidget *>(
+        QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+QWidget *FlowSession::resultWindow(questionnaire::ResultKind kind)
+{
+    return m_window.resultForm(kind).window();
 }
 
 bool FlowSession::start()
 {
     m_window.show();
-    return QTest::qWaitForWindowExposed(&m_window);
+    return QTest::qWaitForWindowExposed(m_window.form().window());
 }
 
 QString FlowSession::step()
@@ -67,25 +79,25 @@ QString FlowSession::act()
 {
     const int roll = std::uniform_int_distribution<int>(0, 99)(m_random);
     const int number = std::uniform_int_distribution<int>(1, 16)(m_random);
-    windows::qt::TickBox *box = m_window.tickBox(questionnaire::optionNumber(number));
+    QWidget *tickBox = box(number);
     if (roll < 45) {
-        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::mouseClick(tickBox, Qt::LeftButton);
         m_model.click(number);
         return QStringLiteral("click Check%1").arg(number);
     }
     if (roll < 60) {
-        QTest::keyClick(box, Qt::Key_Space);
+        QTest::keyClick(tickBox, Qt::Key_Space);
         m_model.click(number);
         return QStringLiteral("space on Check%1").arg(number);
     }
     if (roll < 70) {
-        QTest::mouseClick(m_window.findChild<QPushButton *>(QStringLiteral("Command2")),
+        QTest::mouseClick(m_window.form().window()->findChild<QPushButton *>(QStringLiteral("Command2")),
                           Qt::LeftButton);
         m_model.clearForms();
         return QStringLiteral("Clear Forms");
     }
     if (roll < 85) {
-        QTest::mouseClick(m_window.findChild<QPushButton *>(QStringLiteral("Command1")),
+        QTest::mouseClick(m_window.form().window()->findChild<QPushButton *>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         m_open.insert(m_model.program());
         m_front = m_model.program();
@@ -97,7 +109,7 @@ QString FlowSession::act()
     auto which = m_open.begin();
     std::advance(which, std::uniform_int_distribution<std::size_t>(0, m_open.size() - 1)(m_random));
     const QString name = formNameText(*which);
-    m_window.resultWindow(kindNamed(*which))->close();
+    resultWindow(kindNamed(*which))->close();
     m_open.erase(which);
     return QStringLiteral("close %1").arg(name);
 }
@@ -106,7 +118,7 @@ QString FlowSession::compare()
 {
     if (!m_front.empty()) {
         // The window just asked for comes to the front, new or not.
-        QWidget *window = m_window.resultWindow(kindNamed(m_front));
+        QWidget *window = resultWindow(kindNamed(m_front));
         m_front = {};
         if (!window)
             return QStringLiteral("the window did not open");
@@ -114,14 +126,16 @@ QString FlowSession::compare()
             return QStringLiteral("the window is not in front");
     }
     for (const questionnaire::Option &option : questionnaire::options()) {
-        const windows::qt::TickBox *box = m_window.tickBox(option);
-        if (box->isChecked() != m_model.isTicked(option.number))
-            return QStringLiteral("Check%1 ticked %2").arg(option.number).arg(box->isChecked());
-        if (box->isEnabled() == m_model.isGreyed(option.number))
-            return QStringLiteral("Check%1 enabled %2").arg(option.number).arg(box->isEnabled());
+        const auto *tickBox = static_cast<windows::qt::TickBox *>(box(option.number));
+        if (tickBox->isChecked() != m_model.isTicked(option.number))
+            return QStringLiteral("Check%1 ticked %2").arg(option.number).arg(tickBox->isChecked());
+        if (tickBox->isEnabled() == m_model.isGreyed(option.number))
+            return QStringLiteral("Check%1 enabled %2")
+                .arg(option.number)
+                .arg(tickBox->isEnabled());
     }
     for (questionnaire::ResultKind kind : questionnaire::kResultKinds) {
-        const bool isOpen = m_window.resultWindow(kind) != nullptr;
+        const bool isOpen = resultWindow(kind) != nullptr;
         if (isOpen != m_open.contains(questionnaire::formName(kind)))
             return QStringLiteral("%1 open %2")
                 .arg(formNameText(questionnaire::formName(kind)))

@@ -7,7 +7,8 @@
 
 #include <testsupport/sessionmodel.h>
 
-#include <windows/qt/questionnairewindow.h>
+#include <windows/qt/form.h>
+#include <windows/questionnairewindowof.h>
 
 #include <QtCore/QString>
 
@@ -39,7 +40,11 @@ private:
     unsigned m_seed;
     int m_step = 0;
     std::mt19937 m_random;
-    windows::qt::QuestionnaireWindow m_window;
+    // The box of option `number`, and the open result window of a kind, or nullptr.
+    QWidget *box(int number);
+    QWidget *resultWindow(questionnaire::ResultKind kind);
+
+    windows::QuestionnaireWindowOf<windows::qt::Form> m_window;
     SessionModel m_model;
     std::set<std::string_view> m_open; // the form names of the open result windows
     std::string_view m_front;          // the window that must now be in front

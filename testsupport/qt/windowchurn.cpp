@@ -1,6 +1,5 @@
 #include <testsupport/qt/windowchurn.h>
 
-#include <windows/qt/resultwindows.h>
 
 #include <questionnaire/resultkind.h>
 
@@ -8,10 +7,12 @@
 
 namespace testsupport {
 
-void openAndCloseEveryResultWindow(windows::qt::ResultWindows &results)
+void openAndCloseEveryResultWindow(windows::ResultWindowsOf<windows::qt::Form> &results)
 {
-    for (auto kind : questionnaire::kResultKinds)
-        results.showWindow(kind)->close();
+    for (auto kind : questionnaire::kResultKinds) {
+        results.show(kind);
+        results.form(kind).window()->close();
+    }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
 }

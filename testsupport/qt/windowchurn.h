@@ -2,12 +2,11 @@
 // repeat it: every result window opened, closed and deleted.
 #pragma once
 
-namespace windows::qt {
-class ResultWindows;
-}
+#include <windows/qt/form.h>
+#include <windows/resultwindows.h>
 
 namespace testsupport {
 
-void openAndCloseEveryResultWindow(windows::qt::ResultWindows &results);
+void openAndCloseEveryResultWindow(windows::ResultWindowsOf<windows::qt::Form> &results);
 
 } // namespace testsupport

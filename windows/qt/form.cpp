@@ -1,7 +1,7 @@
 #include <windows/placement.h>
 #include <windows/qt/accessibility.h>
-#include <windows/qt/colour.h>
-#include <windows/qt/fonts.h>
+#include <windows/qt/qtcolour.h>
+#include <windows/qt/qtfonts.h>
 #include <windows/qt/form.h>
 #include <windows/qt/line.h>
 #include <windows/qt/pushbutton.h>
@@ -186,25 +186,6 @@ private:
 
 } // namespace
 
-void initializeToolkit()
-{
-    // Fusion draws buttons in their palette colour on every platform, as the
-    // windows' coloured buttons need.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-
-    registerFontSubstitutes();
-    QApplication::setFont(toQFont(kDefaultFont));
-
-    QPalette palette = QApplication::style()->standardPalette();
-    const QColor grey = toQColor(SystemColour::GrayText);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, grey);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
-    palette.setColor(QPalette::Disabled, QPalette::Text, grey);
-    QApplication::setPalette(palette);
-
-    installAccessibility();
-}
-
 std::vector<QWidget *> buildForm(QWidget *window, const FormDescription &description)
 {
     window->setObjectName(toQString(description.name));
@@ -251,6 +232,10 @@ std::vector<QWidget *> buildForm(QWidget *window, const FormDescription &descrip
     return controls;
 }
 
+namespace {
+
+// Calls `handler` with a control's index after each click event of a tick box
+// or push button among `controls`.
 void connectClicks(const std::vector<QWidget *> &controls, QObject *context,
                    const std::function<void(std::size_t)> &handler)
 {
@@ -263,6 +248,7 @@ void connectClicks(const std::vector<QWidget *> &controls, QObject *context,
     }
 }
 
+// Moves a window that is not shown yet to the centre of its screen.
 void centreOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -276,13 +262,7 @@ void centreOnScreen(QWidget *window)
     window->move(place.x, place.y);
 }
 
-void showInFront(QWidget *window)
-{
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
+} // namespace
 
 Form::Form(const FormDescription &description)
     : m_description(description)
@@ -290,6 +270,7 @@ Form::Form(const FormDescription &description)
 
 Form::~Form()
 {
+    m_announcer.reset();
     delete m_window;
 }
 
@@ -305,20 +286,85 @@ void Form::load()
     m_window = new QWidget;
     // A closed window waits for its deferred deletion; the form forgets it at once.
     m_window->setAttribute(Qt::WA_DeleteOnClose);
-    new ForgetsOnClose(m_window, [this] { m_window.clear(); });
-    buildForm(m_window, m_description);
+    new ForgetsOnClose(m_window, [this] { unload(); });
+    m_controls = buildForm(m_window, m_description);
+    connectClicks(m_controls, m_window, [this](std::size_t control) {
+        if (m_onClick)
+            m_onClick(control);
+    });
     centreOnScreen(m_window);
+}
+
+void Form::unload()
+{
+    m_window.clear();
+    m_controls.clear();
+    m_announcer.reset();
 }
 
 void Form::showInFront()
 {
-    if (isLoaded())
-        qt::showInFront(m_window);
+    if (!isLoaded())
+        return;
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
 }
 
 QWidget *Form::window() const
 {
     return m_window.data();
+}
+
+QWidget *Form::control(std::size_t index) const
+{
+    return index < m_controls.size() ? m_controls[index] : nullptr;
+}
+
+bool Form::isEnabled(std::size_t control) const
+{
+    const QWidget *widget = this->control(control);
+    return widget && widget->isEnabled();
+}
+
+void Form::setEnabled(std::size_t control, bool enabled)
+{
+    if (QWidget *widget = this->control(control))
+        widget->setEnabled(enabled);
+}
+
+void Form::setTicked(std::size_t control, bool ticked)
+{
+    if (auto *box = qobject_cast<TickBox *>(this->control(control)))
+        box->setChecked(ticked);
+}
+
+void Form::describe(std::size_t control, std::string_view description)
+{
+    if (QWidget *widget = this->control(control))
+        widget->setAccessibleDescription(toQString(description));
+}
+
+void Form::group(std::size_t heading, std::span<const std::size_t> members)
+{
+    QList<QWidget *> widgets;
+    for (std::size_t member : members) {
+        if (QWidget *widget = control(member))
+            widgets.append(widget);
+    }
+    if (auto *label = qobject_cast<QLabel *>(control(heading)))
+        groupUnderHeading(label, widgets);
+}
+
+void Form::announce(std::string_view sentence)
+{
+    if (!isLoaded())
+        return;
+    // Made with the first sentence: only a window that speaks has one.
+    if (!m_announcer)
+        m_announcer = std::make_unique<Announcer>(m_window);
+    m_announcer->announce(toQString(sentence));
 }
 
 } // namespace windows::qt

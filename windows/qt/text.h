@@ -2,6 +2,8 @@
 // with CR LF line breaks; these turn them into Qt strings.
 #pragma once
 
+#include <windows/linebreaks.h>
+
 #include <QtCore/QString>
 
 #include <string_view>
@@ -16,7 +18,7 @@ inline QString toQString(std::string_view text)
 // Qt breaks lines at LF alone.
 inline QString toDisplayText(std::string_view text)
 {
-    return toQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return toQString(withLfLineBreaks(text));
 }
 
 } // namespace windows::qt

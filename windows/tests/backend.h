@@ -23,7 +23,8 @@ enum class Key
 {
     Space,
     Enter,
-    Escape
+    Escape,
+    Tab
 };
 
 // A window on screen, as a user sees it.
@@ -32,6 +33,7 @@ struct WindowState
     std::string caption;
     int clientWidth = 0; // pixels
     int clientHeight = 0;
+    std::optional<unsigned> backgroundRgb; // the colour its client area is filled with
 };
 
 // A control of a window on screen, as a user and a screen reader see it.
@@ -42,7 +44,9 @@ struct ControlState
     int top = 0;
     int width = 0;
     int height = 0;
-    std::optional<unsigned> textRgb; // the colour its text is drawn in, as 0xRRGGBB
+    std::optional<unsigned> textRgb;       // the colour its text is drawn in, as 0xRRGGBB
+    std::optional<unsigned> backgroundRgb; // the colour its face is filled with
+    bool textFits = false;                 // all of its text shows, within its box
     std::string accessibleName;      // where set beyond the control's text
     std::string description;         // what assistive technology reads after the state
     bool enabled = true;
@@ -81,6 +85,10 @@ public:
 
     // A key pressed and released on the control with the keyboard focus.
     virtual void press(Key key) = 0;
+
+    // The control with the keyboard focus as "Form1/Check3", or "" where the
+    // focus is on none of the described controls.
+    virtual std::string focused() = 0;
 
     // Every sentence announced to assistive technology so far, in order.
     virtual std::vector<std::string> announcements() = 0;

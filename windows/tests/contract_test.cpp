@@ -33,12 +33,16 @@ constexpr std::string_view kCleared = "All answers cleared; every box is free ag
 
 constexpr int kTwipsPerPixel = 15; // at the 96 dots per inch the tests run at
 
-std::string lineBreaksAsLf(std::string_view text)
+// Texts as a toolkit shows them, CR LF or LF: compared without their CRs.
+std::string withoutCr(std::string text)
 {
-    std::string result(text);
-    for (std::size_t at; (at = result.find("\r\n")) != std::string::npos;)
-        result.erase(at, 1);
-    return result;
+    std::erase(text, '\r');
+    return text;
+}
+
+std::string name(std::string_view form, std::string_view control)
+{
+    return std::string(form) + "/" + std::string(control);
 }
 
 class ContractTest : public testing::Test
@@ -49,6 +53,36 @@ protected:
     bool waitForWindows(int count)
     {
         return backend->waitUntil([&] { return backend->windowCount() == count; });
+    }
+
+    bool waitForFocus(const std::string &control)
+    {
+        return backend->waitUntil([&] { return backend->focused() == control; });
+    }
+
+    // The numbers of the boxes of the questionnaire for which `has` holds.
+    template<typename Predicate> std::vector<int> boxesThat(Predicate has)
+    {
+        std::vector<int> numbers;
+        for (int number = 1; number <= 16; ++number) {
+            if (has(backend->control("Form1", "Check" + std::to_string(number))))
+                numbers.push_back(number);
+        }
+        return numbers;
+    }
+
+    // The described controls the focus visits from where it is, Tab by Tab,
+    // until `count` are seen; stops the toolkit adds on the way are skipped.
+    std::vector<std::string> tabOrder(std::size_t count)
+    {
+        std::vector<std::string> seen;
+        for (std::size_t press = 0; seen.size() < count && press < 2 * count; ++press) {
+            const std::string now = backend->focused();
+            if (!now.empty())
+                seen.push_back(now);
+            backend->press(Key::Tab);
+        }
+        return seen;
     }
 
     std::unique_ptr<contract::Backend> backend = contract::makeBackend();
@@ -87,6 +121,23 @@ TEST_P(FormContractTest, IsBuiltFromItsDescription)
     EXPECT_EQ(window.caption, description.caption);
     EXPECT_EQ(window.clientWidth, width);
     EXPECT_EQ(window.clientHeight, height);
+    if (description.background && description.background->kind == windows::Colour::Kind::Rgb) {
+        EXPECT_EQ(window.backgroundRgb, description.background->rgb);
+    }
+
+    // The focus starts on the first control of the keyboard order.
+    std::string first;
+    if (!description.tabOrder.empty()) {
+        first = std::string(description.tabOrder.front());
+    } else {
+        for (const windows::ControlDescription &control : description.controls) {
+            if (first.empty() && control.kind == windows::ControlKind::TextBox)
+                first = std::string(control.name);
+        }
+    }
+    if (!first.empty()) {
+        EXPECT_TRUE(waitForFocus(name(description.name, first))) << backend->focused();
+    }
 
     for (const windows::ControlDescription &control : description.controls) {
         const auto *rect = std::get_if<windows::Rect>(&control.place);
@@ -94,7 +145,7 @@ TEST_P(FormContractTest, IsBuiltFromItsDescription)
             continue; // lines are drawn, not controls
         SCOPED_TRACE(std::string(control.name));
         const contract::ControlState seen = backend->control(description.name, control.name);
-        EXPECT_EQ(seen.text, lineBreaksAsLf(control.text));
+        EXPECT_EQ(withoutCr(seen.text), withoutCr(std::string(control.text)));
         EXPECT_EQ(seen.left, rect->left / kTwipsPerPixel);
         EXPECT_EQ(seen.top, rect->top / kTwipsPerPixel);
         EXPECT_EQ(seen.height, rect->height / kTwipsPerPixel);
@@ -107,6 +158,11 @@ TEST_P(FormContractTest, IsBuiltFromItsDescription)
         if (control.look.text && control.look.text->kind == windows::Colour::Kind::Rgb) {
             EXPECT_EQ(seen.textRgb, control.look.text->rgb);
         }
+        if (control.look.background &&
+            control.look.background->kind == windows::Colour::Kind::Rgb) {
+            EXPECT_EQ(seen.backgroundRgb, control.look.background->rgb);
+        }
+        EXPECT_TRUE(seen.textFits);
         if (!control.accessibleName.empty()) {
             EXPECT_EQ(seen.accessibleName, control.accessibleName);
         }
@@ -143,8 +199,8 @@ TEST_F(ContractTest, LoadsOnceAndIsBuiltAfreshAfterTheUserClosesIt)
 
     windows::showForm(*form);
     ASSERT_TRUE(waitForWindows(1));
-    EXPECT_EQ(backend->control("Form3", "Text1").text,
-              lineBreaksAsLf(content::programText(ResultKind::Form3)));
+    EXPECT_EQ(withoutCr(backend->control("Form3", "Text1").text),
+              withoutCr(std::string(content::programText(ResultKind::Form3))));
 }
 
 TEST_F(ContractTest, ShowingAgainBringsTheWindowToTheFront)
@@ -250,6 +306,133 @@ TEST_F(ContractTest, EnterAndSpacePressOnlyTheFocusedButtonAndEscapeClosesNothin
     backend->press(Key::Space);
     EXPECT_TRUE(backend->waitUntil([&] { return !backend->control("Form1", "Check12").ticked; }));
     EXPECT_TRUE(backend->control("Form1", "Check11").enabled);
+}
+
+TEST_F(ContractTest, ATickGreysItsRowUntilClearFormsFreesEveryBox)
+{
+    backend->openQuestionnaire();
+    const auto enabled = [&] { return boxesThat([](const auto &box) { return box.enabled; }); };
+    const auto ticked = [&] { return boxesThat([](const auto &box) { return box.ticked; }); };
+
+    backend->click("Form1", "Check2");
+    EXPECT_EQ(ticked(), std::vector<int>{2});
+    EXPECT_EQ(enabled(), (std::vector<int>{2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+    // A greyed caption is drawn unlike an enabled one.
+    const contract::ControlState greyed = backend->control("Form1", "Check1");
+    const contract::ControlState free = backend->control("Form1", "Check6");
+    EXPECT_NE(greyed.textRgb, free.textRgb);
+
+    backend->click("Form1", "Check4"); // greyed: ignores the click
+    backend->click("Form1", "Check2"); // unticked, and still the row's answer
+    backend->click("Form1", "Check12");
+    EXPECT_EQ(ticked(), std::vector<int>{12});
+    EXPECT_EQ(enabled(), (std::vector<int>{2, 6, 7, 8, 9, 10, 12, 13, 14, 15, 16}));
+
+    backend->click("Form1", "Command2");
+    EXPECT_EQ(ticked(), std::vector<int>{});
+    EXPECT_EQ(enabled().size(), 16u);
+    EXPECT_EQ(backend->control("Form1", "Check1").textRgb, free.textRgb);
+}
+
+TEST_F(ContractTest, TabVisitsTheBoxesInNumberOrderThenTheButtonsAndSkipsGreyedBoxes)
+{
+    backend->openQuestionnaire();
+    ASSERT_TRUE(waitForFocus("Form1/Check1"));
+    std::vector<std::string> expected;
+    for (int number = 1; number <= 16; ++number)
+        expected.push_back("Form1/Check" + std::to_string(number));
+    expected.insert(expected.end(), {"Form1/Command1", "Form1/Command2", "Form1/Check1"});
+    EXPECT_EQ(tabOrder(expected.size()), expected);
+
+    backend->click("Form1", "Check4"); // greys 1, 2, 3 and 5
+    backend->click("Form1", "Check11"); // greys 12
+    backend->focus("Form1", "Check4");
+    expected = {"Form1/Check4",  "Form1/Check6",  "Form1/Check7",   "Form1/Check8",
+                "Form1/Check9",  "Form1/Check10", "Form1/Check11",  "Form1/Check13",
+                "Form1/Check14", "Form1/Check15", "Form1/Check16",  "Form1/Command1",
+                "Form1/Command2", "Form1/Check4"};
+    EXPECT_EQ(tabOrder(expected.size()), expected);
+}
+
+// Boards worked by hand: each box's points summed, then the bands of the
+// total for the sex ticked ("Male" where none is).
+struct Board
+{
+    const char *name;
+    std::vector<const char *> boxes;
+    const char *opens;
+};
+
+class BoardContractTest : public ContractTest, public testing::WithParamInterface<Board>
+{};
+
+TEST_P(BoardContractTest, OpensItsResultWindowWithItsWholeText)
+{
+    const Board &board = GetParam();
+    backend->openQuestionnaire();
+    for (const char *box : board.boxes)
+        backend->click("Form1", box);
+    backend->click("Form1", std::string(windows::kGetProgramButton));
+    ASSERT_TRUE(waitForWindows(2));
+    EXPECT_TRUE(backend->waitUntil([&] { return backend->frontForm() == board.opens; }));
+
+    ResultKind kind{};
+    for (ResultKind each : questionnaire::kResultKinds) {
+        if (questionnaire::formName(each) == board.opens)
+            kind = each;
+    }
+    const std::string text(content::programText(kind));
+    if (kind == ResultKind::Form4) {
+        EXPECT_EQ(backend->control(board.opens, "Label1").text, text);
+    } else {
+        EXPECT_EQ(withoutCr(backend->control(board.opens, "Text1").text), withoutCr(text));
+        EXPECT_TRUE(backend->control(board.opens, "Text1").textFits);
+        EXPECT_TRUE(waitForFocus(name(board.opens, "Text1"))) << backend->focused();
+    }
+    // The answers stay as they were.
+    EXPECT_EQ(boxesThat([](const auto &box) { return box.ticked; }).size(), board.boxes.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boards, BoardContractTest,
+    testing::Values(Board{"untouched_male_80", {}, "Form4"},
+                    Board{"male_100", {"Check3", "Check15", "Check7"}, "Form4"},
+                    Board{"male_110", {"Check3", "Check14", "Check7", "Check11"}, "Form2"},
+                    Board{"male_130", {"Check4", "Check13", "Check7", "Check11"}, "Form3"},
+                    Board{"male_140", {"Check4", "Check13", "Check6", "Check11"}, "Form3"},
+                    Board{"male_150", {"Check5", "Check13", "Check6", "Check11"}, "Form6"},
+                    Board{"female_80", {"Check2", "Check16", "Check8", "Check12"}, "Form4"},
+                    Board{"female_90", {"Check12"}, "Form2"},
+                    Board{"female_100", {"Check3", "Check15", "Check8", "Check12"}, "Form2"},
+                    Board{"female_120", {"Check3", "Check14", "Check7", "Check12"}, "Form3"},
+                    Board{"female_130", {"Check4", "Check14", "Check7", "Check12"}, "Form5"},
+                    Board{"female_140", {"Check4", "Check13", "Check7", "Check12"}, "Form5"},
+                    Board{"female_160", {"Check5", "Check13", "Check6", "Check12"}, "Form6"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ContractTest, EachKindOpensOnceAndKindsOpenSideBySide)
+{
+    backend->openQuestionnaire();
+    const std::string getProgram(windows::kGetProgramButton);
+    const std::string clearForms(windows::kClearFormsButton);
+    for (const char *box : {"Check3", "Check14", "Check7", "Check11"}) // male 110
+        backend->click("Form1", box);
+    backend->click("Form1", getProgram);
+    backend->click("Form1", getProgram);
+    ASSERT_TRUE(waitForWindows(2));
+    EXPECT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form2"; }));
+
+    backend->click("Form1", clearForms);
+    for (const char *box : {"Check5", "Check13", "Check6", "Check12"}) // female 160
+        backend->click("Form1", box);
+    backend->click("Form1", getProgram);
+    backend->click("Form1", clearForms);
+    backend->click("Form1", getProgram); // a fresh board: the notice
+    ASSERT_TRUE(waitForWindows(4));
+    EXPECT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form4"; }));
+    for (ResultKind kind : {ResultKind::Form2, ResultKind::Form6, ResultKind::Form4})
+        EXPECT_TRUE(backend->resultForm(kind).isLoaded()) << questionnaire::formName(kind);
+    EXPECT_FALSE(backend->resultForm(ResultKind::Form3).isLoaded());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <windows/colour.h>
 #include <windows/fonts.h>
+#include <windows/linebreaks.h>
 #include <windows/units.h>
 #include <windows/web/markup.h>
 
@@ -66,15 +67,6 @@ std::string escaped(std::string_view text)
 
 } // namespace
 
-// Qt and the page break lines at LF alone.
-std::string displayText(std::string_view text)
-{
-    std::string result(text);
-    for (std::size_t at; (at = result.find("\r\n")) != std::string::npos;)
-        result.erase(at, 1);
-    return result;
-}
-
 std::string controlId(const FormDescription &form, std::size_t control)
 {
     return std::string(form.name) + "-" + std::string(form.controls[control].name);
@@ -124,7 +116,7 @@ std::string formMarkup(const FormDescription &form)
         switch (control.kind) {
         case ControlKind::Label:
             html +=
-                "<div class=\"label\" " + id + ">" + escaped(displayText(control.text)) + "</div>";
+                "<div class=\"label\" " + id + ">" + escaped(withLfLineBreaks(control.text)) + "</div>";
             break;
         case ControlKind::TickBox:
             html += "<label class=\"tick-box\" " + id + "><input type=\"checkbox\"" + label +
@@ -138,7 +130,7 @@ std::string formMarkup(const FormDescription &form)
             break;
         case ControlKind::TextBox:
             html += "<textarea class=\"text-box\" spellcheck=\"false\" " + id + label + ">" +
-                    escaped(displayText(control.text)) + "</textarea>";
+                    escaped(withLfLineBreaks(control.text)) + "</textarea>";
             break;
         case ControlKind::Line:
             // Decoration: drawn, not read.

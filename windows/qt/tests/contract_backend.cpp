@@ -1,7 +1,9 @@
 // The contract suite over the Qt backend, on the offscreen platform.
 #include <windows/qt/form.h>
-#include <windows/qt/questionnairewindow.h>
 #include <windows/qt/text.h>
+#include <windows/qt/tickbox.h>
+#include <windows/qt/toolkit.h>
+#include <windows/questionnairewindowof.h>
 #include <windows/tests/backend.h>
 
 #include <QtCore/QTimer>
@@ -10,6 +12,8 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +32,7 @@ public:
     QtBackend()
     {
         QObject::connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { m_quit = true; });
+        qApp->installEventFilter(this);
     }
     ~QtBackend() override { reset(); }
 
@@ -38,17 +43,16 @@ public:
 
     void openQuestionnaire() override
     {
-        m_questionnaire = std::make_unique<qt::QuestionnaireWindow>();
+        m_questionnaire = std::make_unique<Session>();
         m_questionnaire->show();
-        watchAnnouncements(m_questionnaire.get());
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_questionnaire.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_questionnaire->form().window()));
     }
 
-    FormView &questionnaireView() override { return *m_questionnaire; }
+    FormView &questionnaireView() override { return m_questionnaire->form(); }
 
     FormWindow &resultForm(questionnaire::ResultKind kind) override
     {
-        return m_questionnaire->resultWindows().form(kind);
+        return m_questionnaire->resultForm(kind);
     }
 
     bool waitUntil(const std::function<bool()> &condition) override
@@ -75,7 +79,11 @@ public:
         const QWidget *shown = windowOf(form);
         if (!shown)
             return {};
-        return {shown->windowTitle().toStdString(), shown->width(), shown->height()};
+        contract::WindowState state{shown->windowTitle().toStdString(), shown->width(),
+                                    shown->height(), std::nullopt};
+        if (shown->autoFillBackground())
+            state.backgroundRgb = rgbOf(shown->palette().color(QPalette::Window));
+        return state;
     }
 
     contract::ControlState control(std::string_view form, std::string_view name) override
@@ -85,25 +93,54 @@ public:
             return {};
         contract::ControlState state;
         QPalette::ColorRole textRole = widget->foregroundRole();
+        QPalette::ColorRole faceRole = widget->backgroundRole();
         if (const auto *label = qobject_cast<QLabel *>(widget)) {
             state.text = label->text().toStdString();
-        } else if (const auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            const QRect needed = label->fontMetrics().boundingRect(
+                label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+            // Within its box, and on one line: no heading or banner wraps.
+            state.textFits = label->contentsRect().contains(needed) &&
+                             needed.height() <= label->fontMetrics().height();
+        } else if (const auto *box = qobject_cast<qt::TickBox *>(widget)) {
+            state.text = box->text().toStdString();
+            state.ticked = box->isChecked();
+            const QRect caption = box->captionRect();
+            state.textFits = caption.contains(box->fontMetrics().boundingRect(
+                caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, box->text()));
+        } else if (const auto *button = qobject_cast<QPushButton *>(widget)) {
             state.text = button->text().toStdString();
-            state.ticked = button->isChecked();
-        } else if (const auto *box = qobject_cast<QPlainTextEdit *>(widget)) {
-            state.text = box->toPlainText().toStdString();
+            state.textFits =
+                button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width();
+            faceRole = QPalette::Button;
+        } else if (const auto *text = qobject_cast<QPlainTextEdit *>(widget)) {
+            state.text = text->toPlainText().toStdString();
             textRole = QPalette::Text;
+            faceRole = QPalette::Base;
+            // Laid out once shown: every line, wrapped ones too, without scrolling.
+            state.textFits = text->isVisible() && text->verticalScrollBar()->maximum() == 0;
         }
         const QRect place = widget->geometry();
         state.left = place.left();
         state.top = place.top();
         state.width = place.width();
         state.height = place.height();
-        state.textRgb = widget->palette().color(QPalette::Active, textRole).rgb() & 0xFFFFFFu;
+        const QPalette::ColorGroup group =
+            widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
+        state.textRgb = rgbOf(widget->palette().color(group, textRole));
+        state.backgroundRgb = rgbOf(widget->palette().color(group, faceRole));
         state.accessibleName = widget->accessibleName().toStdString();
         state.description = widget->accessibleDescription().toStdString();
         state.enabled = widget->isEnabled();
         return state;
+    }
+
+    std::string focused() override
+    {
+        const QWidget *widget = QApplication::focusWidget();
+        if (!widget || !widget->parentWidget() || widget->objectName().isEmpty())
+            return {};
+        return (widget->window()->objectName() + QLatin1Char('/') + widget->objectName())
+            .toStdString();
     }
 
     void click(std::string_view form, std::string_view control) override
@@ -156,6 +193,9 @@ public:
         case contract::Key::Escape:
             QTest::keyClick(focused, Qt::Key_Escape);
             break;
+        case contract::Key::Tab:
+            QTest::keyClick(focused, Qt::Key_Tab);
+            break;
         }
     }
 
@@ -175,22 +215,20 @@ public:
     }
 
 protected:
+    // Each announcement is the announcing widget shown with the sentence as its name.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show &&
+            watched->objectName() == QLatin1String("announcements"))
             m_announcements.push_back(
                 static_cast<QWidget *>(watched)->accessibleName().toStdString());
         return false;
     }
 
 private:
-    void watchAnnouncements(QWidget *window)
-    {
-        if (QWidget *notification = window->findChild<QWidget *>(QStringLiteral("announcements")))
-            notification->installEventFilter(this);
-        else
-            ADD_FAILURE() << "no announcements";
-    }
+    using Session = QuestionnaireWindowOf<qt::Form>;
+
+    static unsigned rgbOf(const QColor &colour) { return colour.rgb() & 0xFFFFFFu; }
 
     static QWidget *windowOf(std::string_view form)
     {
@@ -210,7 +248,7 @@ private:
                    : nullptr;
     }
 
-    std::unique_ptr<qt::QuestionnaireWindow> m_questionnaire;
+    std::unique_ptr<Session> m_questionnaire;
     std::vector<std::string> m_announcements;
     bool m_quit = false;
 };

@@ -5,7 +5,7 @@
 #include <testsupport/qt/flowsession.h>
 #include <testsupport/qt/offscreen.h>
 
-#include <windows/qt/form.h>
+#include <windows/qt/toolkit.h>
 
 #include <QtTest/QtTest>
 

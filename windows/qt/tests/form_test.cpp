@@ -1,8 +1,9 @@
-// The toolkit layer on its own: a window built from a description, a text box
-// that scrolls only when its text cannot fit, and a Form's load-on-show and
-// destroy-on-close.
+// The Qt toolkit layer on its own: a window built from a description, a text
+// box that scrolls only when its text cannot fit, a tick box's click events,
+// left-to-right layouts, and a fixed window that stays unmaximized.
 #include <windows/qt/form.h>
 #include <windows/qt/tickbox.h>
+#include <windows/qt/toolkit.h>
 
 #include <QtGui/QTextBlock>
 #include <QtTest/QtTest>
@@ -49,7 +50,6 @@ class FormTest : public QObject
 private slots:
     void initTestCase() { initializeToolkit(); }
     void textBoxScrollsOnlyWhenItsTextCannotFit();
-    void formLoadsOnShowAndUnloadsOnClose();
     void tickBoxRaisesClickEventOnEveryChange();
     void staysLeftToRightWhenAskedForRightToLeft();
     void fixedWindowRefusesToBeMaximized();
@@ -77,42 +77,6 @@ void FormTest::textBoxScrollsOnlyWhenItsTextCannotFit()
     QTextCursor last(longBox->document()->findBlockByNumber(79));
     QVERIFY(longBox->cursorRect(last).bottom() < longBox->viewport()->height());
     QVERIFY(longBox->cursorRect(last).top() >= 0);
-}
-
-namespace {
-
-QWidget *shown(Form &form)
-{
-    showForm(form);
-    return form.window();
-}
-
-} // namespace
-
-void FormTest::formLoadsOnShowAndUnloadsOnClose()
-{
-    Form form(kShortForm);
-    QCOMPARE(form.window(), nullptr);
-    QWidget *first = shown(form);
-    QVERIFY(first);
-    QCOMPARE(form.window(), first);
-    QCOMPARE(first->objectName(), QStringLiteral("FormA"));
-    QCOMPARE(first->windowTitle(), QStringLiteral("Short"));
-    QCOMPARE(first->size(), QSize(300, 200));
-    QCOMPARE(shown(form), first);
-
-    QPointer<QWidget> closed = first;
-    first->close();
-    QCOMPARE(form.window(), nullptr);
-    QTRY_VERIFY(closed.isNull()); // destroyed, not just hidden
-
-    QWidget *second = shown(form);
-    QVERIFY(second);
-    QVERIFY(second->isVisible());
-    // Built anew from the description: controls in their initial state.
-    auto *box = second->findChild<TickBox *>(QStringLiteral("Check1"));
-    QVERIFY(box);
-    QVERIFY(!box->isChecked());
 }
 
 void FormTest::tickBoxRaisesClickEventOnEveryChange()

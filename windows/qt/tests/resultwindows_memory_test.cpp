@@ -5,7 +5,8 @@
 #include <testsupport/qt/windowchurn.h>
 
 #include <windows/qt/form.h>
-#include <windows/qt/resultwindows.h>
+#include <windows/qt/toolkit.h>
+#include <windows/resultwindows.h>
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QApplication>
@@ -30,7 +31,7 @@ void ResultWindowsMemoryTest::heapDoesNotGrow()
 #if defined(__SANITIZE_ADDRESS__)
     QSKIP("AddressSanitizer keeps freed memory in quarantine; it checks leaks itself");
 #endif
-    windows::qt::ResultWindows results;
+    windows::ResultWindowsOf<windows::qt::Form> results;
     for (int i = 0; i < 300; ++i)
         testsupport::openAndCloseEveryResultWindow(results);
     const auto before = static_cast<long long>(mallinfo2().uordblks);

@@ -1,4 +1,4 @@
-#include <windows/qt/colour.h>
+#include <windows/qt/qtcolour.h>
 
 namespace windows::qt {
 

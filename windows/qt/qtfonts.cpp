@@ -1,5 +1,5 @@
 #include <windows/fonts.h>
-#include <windows/qt/fonts.h>
+#include <windows/qt/qtfonts.h>
 #include <windows/qt/text.h>
 #include <windows/units.h>
 
