@@ -325,7 +325,7 @@ public:
             return {};
         RECT client{};
         GetClientRect(form->window(), &client);
-        return {textOf(form->window()), client.right, client.bottom};
+        return {textOf(form->window()), client.right, client.bottom, pixel(form->window(), 5, 5)};
     }
 
     contract::ControlState control(std::string_view name, std::string_view control) override
@@ -343,7 +343,11 @@ public:
         state.top = place.top;
         state.width = place.right - place.left;
         state.height = place.bottom - place.top;
-        state.textRgb = textColour(*form, window);
+        // Near the bottom right corner: clear of the text and of a button's edge.
+        state.backgroundRgb = pixel(form->window(), place.right - 4, place.bottom - 4);
+        state.textRgb = IsWindowEnabled(window) ? textColour(*form, window)
+                                                : darkestPixel(form->window(), place);
+        state.textFits = textFits(window);
         state.accessibleName = annotation(window, "name");
         state.description = annotation(window, "description");
         state.enabled = IsWindowEnabled(window);
@@ -353,7 +357,10 @@ public:
 
     void click(std::string_view form, std::string_view control) override
     {
-        if (HWND window = controlWindow(form, control))
+        // As the mouse does: Windows gives a disabled control no mouse input,
+        // while BM_CLICK would press it all the same.
+        HWND window = controlWindow(form, control);
+        if (window && IsWindowEnabled(window))
             SendMessageW(window, BM_CLICK, 0, 0);
         pump();
     }
@@ -395,11 +402,29 @@ public:
         HWND focused = GetFocus();
         const WPARAM code = key == contract::Key::Space   ? VK_SPACE
                             : key == contract::Key::Enter ? VK_RETURN
+                            : key == contract::Key::Tab   ? VK_TAB
                                                           : VK_ESCAPE;
         const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(code), 0)) << 16;
         // Posted, as keys come: the program's own message handling takes them.
         PostMessageW(focused, WM_KEYDOWN, code, scan | 1);
         PostMessageW(focused, WM_KEYUP, code, scan | 1 | (3L << 30));
+    }
+
+    std::string focused() override
+    {
+        pump();
+        HWND focus = GetFocus();
+        for (const win32::Form *form : forms()) {
+            if (!form->isLoaded())
+                continue;
+            const FormDescription &description = form->description();
+            for (std::size_t index = 0; index < description.controls.size(); ++index) {
+                if (focus && form->control(index) == focus)
+                    return std::string(description.name) + "/" +
+                           std::string(description.controls[index].name);
+            }
+        }
+        return {};
     }
 
     std::vector<std::string> announcements() override
@@ -488,6 +513,91 @@ private:
         const COLORREF colour = GetTextColor(dc);
         DeleteDC(dc);
         return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    }
+
+    static unsigned rgbOf(COLORREF colour)
+    {
+        return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    }
+
+    // A pixel of the window's client area as drawn now.
+    static unsigned pixel(HWND window, int x, int y)
+    {
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        HDC dc = GetDC(window);
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(window, dc);
+        return rgbOf(colour);
+    }
+
+    // The darkest colour drawn within a control: that of its text. The system
+    // draws a greyed control's text itself, whatever colour the form asks for.
+    static unsigned darkestPixel(HWND window, const RECT &place)
+    {
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        HDC dc = GetDC(window);
+        COLORREF darkest = RGB(255, 255, 255);
+        const auto brightness = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+        for (int y = place.top + 2; y < place.bottom - 2; ++y) {
+            for (int x = place.left + 2; x < place.right - 2; ++x) {
+                const COLORREF colour = GetPixel(dc, x, y);
+                if (brightness(colour) < brightness(darkest))
+                    darkest = colour;
+            }
+        }
+        ReleaseDC(window, dc);
+        return rgbOf(darkest);
+    }
+
+    // Whether the control's whole text shows within it, in its own font.
+    static bool textFits(HWND control)
+    {
+        std::array<wchar_t, 16> kind{};
+        GetClassNameW(control, kind.data(), static_cast<int>(kind.size()));
+        RECT box;
+        GetClientRect(control, &box);
+        if (_wcsicmp(kind.data(), L"Edit") == 0) {
+            // Every line, wrapped ones included, within the box and none scrolled away.
+            RECT format;
+            SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+            const LRESULT last =
+                SendMessageW(control, EM_POSFROMCHAR, GetWindowTextLengthW(control) - 3, 0);
+            const int lineHeight = textSize(control, L"Xg", 0, 0).cy;
+            return SendMessageW(control, EM_GETFIRSTVISIBLELINE, 0, 0) == 0 &&
+                   static_cast<short>(HIWORD(last)) + lineHeight <= format.bottom;
+        }
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+        const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+        const bool button = _wcsicmp(kind.data(), L"Button") == 0;
+        if (button && (style & BS_TYPEMASK) == BS_OWNERDRAW) {
+            const SIZE needed = textSize(control, text, 0, 0);
+            return needed.cx + 8 <= box.right && needed.cy <= box.bottom;
+        }
+        if (button) { // a tick box: its caption beside the box, wrapped at words
+            const int caption = box.right - MulDiv(13 + 4, win32::dpiOf(control), 96);
+            const SIZE needed = textSize(control, text, caption, DT_WORDBREAK);
+            return needed.cx <= caption && needed.cy <= box.bottom;
+        }
+        const SIZE needed = textSize(control, text, 0, DT_SINGLELINE);
+        return needed.cx <= box.right && needed.cy <= box.bottom;
+    }
+
+    // The size `text` takes in the control's font, within `width` where not 0.
+    static SIZE textSize(HWND control, std::wstring_view text, int width, UINT format)
+    {
+        HDC dc = GetDC(control);
+        const HGDIOBJ old = SelectObject(
+            dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        RECT needed{0, 0, width > 0 ? width : 10000, 0};
+        DrawTextW(dc, text.data(), static_cast<int>(text.size()), &needed,
+                  format | DT_CALCRECT | DT_NOPREFIX);
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+        return {needed.right - needed.left, needed.bottom - needed.top};
     }
 
     static std::string annotation(HWND window, const std::string &property)
