@@ -1,5 +1,9 @@
-// trimvale.html in Debian's Chromium, headless, as a person and a screen
-// reader use it: from file:// and from a static server on 127.0.0.1.
+// What only the page has, in Debian's Chromium, headless, as a person and a
+// screen reader use it: opened from file:// and from a static server on
+// 127.0.0.1 with nothing leaving it, windows dragged and brought to the front,
+// the close box in the keyboard order, the end of the program and a new start,
+// and Chromium's own accessibility tree. What every backend does is checked by
+// the contract suite (web_contract_tests).
 //
 //     node page_test.mjs TRIMVALE.html LAYOUT_DUMP.js
 //
@@ -19,14 +23,13 @@ const OPEN_HINT = 'Only one answer: the first box ticked greys the others.';
 const WEIGHT_ANSWERED = 'Weight answered; its other boxes are greyed until Clear Forms.';
 const CLEARED = 'All answers cleared; every box is free again.';
 
-// Boards worked by hand from the options' points and the bands of totals.
+// Boards worked by hand from the options' points and the bands of totals, one for each window.
 const BOARDS = [
+    { name: 'untouched', boxes: [], opens: 'Form4' },
     { name: 'male 110', boxes: ['Check1', 'Check13', 'Check6', 'Check11'], opens: 'Form2' },
     { name: 'male 140', boxes: ['Check4', 'Check13', 'Check6', 'Check11'], opens: 'Form3' },
-    { name: 'male 150', boxes: ['Check5', 'Check13', 'Check6', 'Check11'], opens: 'Form6' },
     { name: 'female 140', boxes: ['Check5', 'Check14', 'Check7', 'Check12'], opens: 'Form5' },
-    { name: 'everyone 40', boxes: ['Check1', 'Check16', 'Check10', 'Check11'], opens: 'Form4' },
-    { name: 'untouched', boxes: [], opens: 'Form4' },
+    { name: 'male 150', boxes: ['Check5', 'Check13', 'Check6', 'Check11'], opens: 'Form6' },
 ];
 
 function assert(condition, message) {
@@ -86,88 +89,15 @@ for (const origin of Object.keys(origins)) {
         equal(away, [], 'requests leaving the page');
     }, origin);
 
-    test(`${origin}: every window is laid out as described`, async ({ page }) => {
-        const viewport = page.viewportSize();
-        const frame = await win(page, 'Form1').boundingBox();
-        assert(Math.abs(frame.x + frame.width / 2 - viewport.width / 2) <= 1 &&
-               Math.abs(frame.y + frame.height / 2 - viewport.height / 2) <= 1,
-            `the questionnaire is not centred: ${JSON.stringify(frame)}`);
-        for (const board of BOARDS.filter((b) => b.name !== 'untouched')) {
-            for (const name of board.boxes) await box(page, name).click();
-            await page.getByRole('button', { name: 'get individual program' }).click();
-            await win(page, board.opens).waitFor();
-            await page.getByRole('button', { name: 'Clear Forms' }).click();
-        }
-        for (const described of forms) {
-            const client = await win(page, described.name).locator('.client').boundingBox();
-            equal([Math.round(client.width), Math.round(client.height)],
-                [described.width, described.height], `${described.name}'s client area`);
-            for (const control of described.controls.filter((c) => c.kind !== 'line')) {
-                const element = page.locator(`#${described.name}-${control.name}`);
-                const b = await element.boundingBox();
-                const off = [b.x - client.x - control.left, b.y - client.y - control.top,
-                    b.width - control.width, b.height - control.height];
-                assert(off.every((d) => Math.abs(d) <= 1),
-                    `${described.name} ${control.name} is off by ${off} pixels`);
-                const overflows = await element.evaluate((e) => {
-                    const text = e.matches('label') ? e.querySelector('span') : e;
-                    return e.matches('textarea') ? false
-                        : text.scrollWidth > text.clientWidth + 1 || text.scrollHeight > text.clientHeight + 1;
-                });
-                assert(!overflows, `${described.name} ${control.name}'s caption overflows its box`);
-            }
-        }
-    }, origin);
 }
 
-for (const board of BOARDS) {
-    test(`the ${board.name} board opens ${board.opens} with its exact text`, async ({ page }) => {
-        for (const name of board.boxes) await box(page, name).click();
-        await page.getByRole('button', { name: 'get individual program' }).click();
-        await win(page, board.opens).waitFor();
-        equal(await openWindows(page), ['Form1', board.opens], 'open windows');
-        const described = form(board.opens).controls[0];
-        const shown = board.opens === 'Form4'
-            ? await page.locator('#Form4-Label1').textContent()
-            : await page.locator(`#${board.opens}-Text1`).inputValue();
-        equal(shown, described.text, `${board.opens}'s text`);
-    });
-}
-
-test('a first click greys its row until Clear Forms', async ({ page }) => {
-    await box(page, 'Check2').click();
-    const enabled = async (names) => Promise.all(names.map((n) => box(page, n).isEnabled()));
-    equal(await enabled(['Check1', 'Check2', 'Check3', 'Check4', 'Check5', 'Check13']),
-        [false, true, false, false, false, true], 'enabled after ticking 70-80KG');
-    await box(page, 'Check2').click();
-    equal(await box(page, 'Check2').isChecked(), false, 'ticked after a second click');
-    equal(await enabled(['Check1']), [false], 'the row freed by unticking');
+test('a click on a window brings it to the front', async ({ page }) => {
     await box(page, 'Check12').click();
-    await page.getByRole('button', { name: 'Clear Forms' }).click();
-    const all = form('Form1').controls.filter((c) => c.kind === 'tickbox').map((c) => c.name);
-    equal((await enabled(all)).every(Boolean), true, 'every box enabled after Clear Forms');
-    equal((await Promise.all(all.map((n) => box(page, n).isChecked()))).some(Boolean), false,
-        'a box ticked after Clear Forms');
+    await page.getByRole('button', { name: 'get individual program' }).click();
+    equal(await frontWindow(page), 'Form2', 'the window in front');
+    await win(page, 'Form1').click({ position: { x: 10, y: 60 } });
+    equal(await frontWindow(page), 'Form1', 'the window in front after a click on it');
 });
-
-test('one window per kind: brought to the front, edits kept, built afresh after close',
-    async ({ page }) => {
-        const getProgram = page.getByRole('button', { name: 'get individual program' });
-        await box(page, 'Check12').click();
-        await getProgram.click();
-        const text = page.locator('#Form2-Text1');
-        await text.fill('my own notes');
-        await win(page, 'Form1').click({ position: { x: 10, y: 60 } });
-        equal(await frontWindow(page), 'Form1', 'the window in front after a click on it');
-        await getProgram.click();
-        equal(await frontWindow(page), 'Form2', 'the window in front');
-        equal(await openWindows(page), ['Form1', 'Form2'], 'open windows');
-        equal(await text.inputValue(), 'my own notes', 'the text box after showing again');
-        await win(page, 'Form2').getByRole('button', { name: 'Close' }).click();
-        equal(await openWindows(page), ['Form1'], 'open windows after the close');
-        await getProgram.click();
-        equal(await text.inputValue(), form('Form2').controls[0].text, 'the text box built afresh');
-    });
 
 test('a window dragged by its title bar stays reachable', async ({ page }) => {
     const title = win(page, 'Form1').locator('.title-bar');
@@ -207,35 +137,18 @@ const focused = (page) => page.evaluate(() => {
     return e.closest('[id^="Form"]')?.id ?? e.id;
 });
 
-test('the keyboard alone: tab order, Space, Enter, focus in and back', async ({ page }) => {
-    const order = [];
-    for (let i = 0; i < 20; ++i) {
-        order.push(await focused(page));
-        await page.keyboard.press('Tab');
-    }
-    const expected = form('Form1').controls.filter((c) => c.kind === 'tickbox' || c.kind === 'button')
-        .map((c) => `Form1-${c.name}`)
-        .sort((a, b) => (a.includes('Command') - b.includes('Command')) ||
-                        (Number(a.match(/\d+$/)) - Number(b.match(/\d+$/))));
-    // The close box is one more stop, after the last control.
-    equal(order, [...expected, 'Form1-close', expected[0]], 'tab order');
-    // The focus is on Check2 now; back to the first box, and once more back: the close box.
-    await page.keyboard.press('Shift+Tab');
+test('the close box: one more stop after the last control, and the focus back after it', async ({ page }) => {
+    await page.locator('#Form1-Command2').focus();
+    await page.keyboard.press('Tab');
+    equal(await focused(page), 'Form1-close', 'Tab from the last control');
+    await page.keyboard.press('Tab');
+    equal(await focused(page), 'Form1-Check1', 'Tab from the close box');
     await page.keyboard.press('Shift+Tab');
     equal(await focused(page), 'Form1-close', 'Shift+Tab from the first control');
-    await page.keyboard.press('Tab');
-    // On Check1 now; eleven steps on, "Female".
-    for (let i = 0; i < 11; ++i) await page.keyboard.press('Tab');
-    await page.keyboard.press('Space');
-    equal(await box(page, 'Check12').isChecked(), true, 'Female ticked by Space');
-    await page.keyboard.press('Enter'); // on a box: nothing
-    equal(await openWindows(page), ['Form1'], 'windows after Enter on a box');
-    for (let i = 0; i < 5; ++i) await page.keyboard.press('Tab');
-    await page.keyboard.press('Enter'); // "get individual program"
+    await box(page, 'Check12').click();
+    await page.locator('#Form1-Command1').focus();
+    await page.keyboard.press('Enter');
     await win(page, 'Form2').waitFor();
-    equal(await focused(page), 'Form2-Text1', 'the focus in the opened window');
-    await page.keyboard.press('Escape');
-    equal(await openWindows(page), ['Form1', 'Form2'], 'windows after Escape');
     await win(page, 'Form2').getByRole('button', { name: 'Close' }).click();
     equal(await focused(page), 'Form1-Command1', 'the focus back in the questionnaire');
 });
@@ -250,9 +163,7 @@ test('a keyboard-only session: every window opened and closed, the end, a new st
         for (let i = 0; i < 25 && await focused(page) !== target; ++i) await page.keyboard.press('Tab');
         equal(await focused(page), target, 'the focus after tabbing');
     };
-    const kinds = ['untouched', 'male 110', 'male 140', 'female 140', 'male 150']
-        .map((name) => BOARDS.find((b) => b.name === name));
-    for (const [i, board] of kinds.entries()) {
+    for (const [i, board] of BOARDS.entries()) {
         for (const name of board.boxes) {
             await tabTo(`Form1-${name}`);
             await page.keyboard.press('Space');
