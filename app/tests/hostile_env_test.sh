@@ -39,12 +39,18 @@ rmdir "$socket_dir"
 [[ $said == *"WAYLAND_DISPLAY=trimvale-nowhere cannot be reached; DISPLAY=:999 cannot be reached"* ]] ||
     fail "unreachable: said: $said"
 
-echo "- with standard error closed, the window still opens"
+echo "- with standard error closed, the window still opens and what it says goes nowhere"
 start_desktop 1280x800x24
-# Without a runtime folder Qt warns at once: the warning must not reach the X connection.
-env -u XDG_RUNTIME_DIR "$program" >/dev/null 2>&- &
+# Without a runtime folder Qt warns at once: the warning must not reach the X
+# connection. Qt's input logging writes again once the window is open, when the
+# pointer moves over it: that must not land in a file the program opened since.
+env -u XDG_RUNTIME_DIR QT_LOGGING_RULES='qt.qpa.input.events=true' "$program" >/dev/null 2>&- &
 pid=$!
 wait_for 60 questionnaire || fail "no window with standard error closed"
+xdotool mousemove --window "$(questionnaire)" 40 40 mousemove --window "$(questionnaire)" 60 60
+stderr_of_program=$(readlink "/proc/$pid/fd/2" || echo "closed")
+[[ $stderr_of_program == /dev/null ]] || fail "standard error is $stderr_of_program, not /dev/null"
+questionnaire >/dev/null || fail "the window went after the program wrote to standard error"
 kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
 stop_desktop
 
