@@ -5,9 +5,10 @@
 #
 #   program   build and run the Linux program (the README's run command)
 #   windows   build Trimvale.exe with MinGW-w64
-#   web       build trimvale.html with emscripten, and Chromium to test it
-#   release   make a release (scripts/release.sh): the three above, and the
-#             Debian package's tools
+#   web       build trimvale.html with emscripten, and the three browser
+#             engines to test it in
+#   release   make a release (scripts/release.sh): what builds the three
+#             programs, and the Debian package's tools
 #   tests     run the tests and checks: on top of the three above, Wine, the X
 #             and Wayland servers, the accessibility stack, the packaging checks
 #
@@ -29,17 +30,21 @@ windows=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 googletest
 )
-web=(
+web_build=(
     cmake ninja-build
     # the compiler, and the faces the page carries, cut down with fontTools
     emscripten fonts-liberation fonts-urw-base35 python3-fonttools python3-brotli
-    # the browser the page's tests run in
-    chromium
 )
 # Node.js runs the compiler's last step and the page's tests: Debian's, where
 # the machine has none of its own.
-command -v node >/dev/null || web+=(nodejs)
-command -v npm >/dev/null || web+=(npm)
+command -v node >/dev/null || web_build+=(nodejs)
+command -v npm >/dev/null || web_build+=(npm)
+web=(
+    "${web_build[@]}"
+    # the browsers the page's tests run in: Chromium, Firefox, and WebKitGTK's
+    # MiniBrowser with its WebDriver
+    chromium firefox-esr webkit2gtk-driver
+)
 release=(
     # the Debian package's dependencies, found by cpack, and its packing
     dpkg-dev file
@@ -74,7 +79,7 @@ for group in "${groups[@]}"; do
     program) packages+=("${program[@]}") ;;
     windows) packages+=("${windows[@]}") ;;
     web) packages+=("${web[@]}") ;;
-    release) packages+=("${program[@]}" "${windows[@]}" "${web[@]}" "${release[@]}") ;;
+    release) packages+=("${program[@]}" "${windows[@]}" "${web_build[@]}" "${release[@]}") ;;
     tests) packages+=("${program[@]}" "${windows[@]}" "${web[@]}" "${release[@]}" "${tests[@]}") ;;
     *) echo "setup.sh: no group '$group' (program, windows, web, release, tests)" >&2; exit 2 ;;
     esac

@@ -14,7 +14,8 @@ cd "$(dirname "$0")/.."
 runs=${1:-5}
 linux_tests=(desktop_e2e_test atspi_test wayland_test hostile_env_test)
 wine_tests=(windows_e2e_test win32_window_tests win32_contract_tests)
-web_tests=(web_contract_tests web_page_test)
+web_tests=(web_contract_tests_chromium web_contract_tests_firefox web_contract_tests_webkit
+    web_page_test_chromium web_page_test_firefox web_page_test_webkit)
 
 cmake --preset test >/dev/null
 cmake --build --preset test >/dev/null

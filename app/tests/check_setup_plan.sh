@@ -85,6 +85,7 @@ check test.sh Xvfb openbox xdotool wmctrl xprop xwininfo xclip import convert id
     /usr/include/benchmark/benchmark.h heaptrack /usr/include/X11/Xlib.h /usr/sbin/debootstrap \
     emcc chromium /usr/lib/python3/dist-packages/fontTools/__init__.py \
     "$(find /usr/lib/python3/dist-packages -maxdepth 1 -name '_brotli*.so' | head -n 1)" \
-    dpkg-shlibdeps diffoscope
+    dpkg-shlibdeps diffoscope firefox-esr WebKitWebDriver \
+    /usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser
 
 echo "install plans: all checks passed"

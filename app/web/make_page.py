@@ -90,8 +90,10 @@ def fonts(text):
                                                               "Trimvale Sans")), weight, style))
     script = TTFont(Z003, recalcTimestamp=False)
     cut_down(script, BANNER)
+    # The face is italic by design; the banner asks for it bold and upright,
+    # and so it is declared, that no engine fall back to another face.
     rules.append(face_rule("Trimvale Script", woff2(renamed(script, "Trimvale Script")),
-                           "normal", "italic"))
+                           "bold", "normal"))
     return "\n".join(rules)
 
 
@@ -104,7 +106,7 @@ def prerendered(node, prerender):
                                       text=True).stdout)
     # Shown, in front, centred on the desk, and not to be used before the program runs.
     markup = drawn["markup"].replace('class="window" id="Form1" hidden',
-                                     'class="window prerendered front" id="Form1" inert', 1)
+                                     'class="window prerendered front" id="Form1" inert aria-busy="true"', 1)
     assert "prerendered" in markup, "the questionnaire's markup changed its form"
     centred = (f'#desk > .prerendered {{ left: max(0px, calc((100% - {drawn["width"]}px) / 2)); '
                f'top: max(0px, calc((100% - {drawn["height"]}px) / 2)); }}')
@@ -133,7 +135,8 @@ def main(page_file, program_file, icon_file, out_file, node, prerender, version)
               f"style-src {sha256(style)}; "
               "font-src data:; img-src data:; connect-src data:; "
               "base-uri 'none'; form-action 'none'")
-    head = head.replace("@POLICY@", policy).replace("@VERSION@", version)
+    head = (head.replace("@POLICY@", policy).replace("@VERSION@", version)
+            .replace("@ICON@", "data:image/png;base64," + icon))
     with open(out_file, "w", encoding="utf-8") as out:
         out.write(head + "<style>" + style + "</style>" + rest)
 

@@ -2,5 +2,5 @@
 // frame of the questionnaire is drawn in them.
 if (typeof document !== 'undefined' && document.fonts) {
   ['12px "Trimvale Sans"', 'bold 12px "Trimvale Sans"', 'italic bold 12px "Trimvale Sans"',
-   'italic 32px "Trimvale Script"'].forEach(function (face) { document.fonts.load(face); });
+   'bold 32px "Trimvale Script"'].forEach(function (face) { document.fonts.load(face); });
 }

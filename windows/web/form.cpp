@@ -70,6 +70,7 @@ void Form::load()
         m_window = drawn;
         m_window["classList"].call<void>("remove", val("prerendered"));
         m_window.call<void>("removeAttribute", val("inert"));
+        m_window.call<void>("removeAttribute", val("aria-busy"));
     } else {
         area.call<void>("insertAdjacentHTML", val("beforeend"), text(formMarkup(m_description)));
         m_window = area["lastElementChild"];
@@ -113,9 +114,10 @@ void Form::listenToFrame()
     m_closeBox = titleBar.call<val>("querySelector", val(".close"));
     // A click, or Enter or Space on the focused close box.
     m_listeners.listen(m_closeBox, "click", [this](val) { unload(); });
-    m_listeners.listen(titleBar, "mousedown", [this](val event) { startDrag(std::move(event)); });
-    // A click anywhere on a window, or the focus inside it, brings it to the front.
-    m_listeners.listen(m_window, "mousedown", [this](val) { raiseForm(*this); });
+    // Mouse, finger and pen alike.
+    m_listeners.listen(titleBar, "pointerdown", [this](val event) { startDrag(std::move(event)); });
+    // A press anywhere on a window, or the focus inside it, brings it to the front.
+    m_listeners.listen(m_window, "pointerdown", [this](val) { raiseForm(*this); });
     m_listeners.listen(m_window, "focusin", [this](val event) {
         m_lastFocus = event["target"];
         if (frontForm() != this)
@@ -136,7 +138,10 @@ void Form::centreOnDesk()
     const int deskHeight = area["clientHeight"].as<int>();
     const int width = pixels(m_description.clientWidth) + 2 * kBorder;
     const int height = pixels(m_description.clientHeight) + kTitleBarHeight + 2 * kBorder;
-    const Position at = centredIn({0, 0, deskWidth, deskHeight}, width, height);
+    // Centred where the desk is scrolled to: what the person sees.
+    const Position at = centredIn({area["scrollLeft"].as<int>(), area["scrollTop"].as<int>(),
+                                   deskWidth, deskHeight},
+                                  width, height);
     setStyle(m_window, "left", px(std::max(0, at.x)));
     setStyle(m_window, "top", px(std::max(0, at.y)));
 }
@@ -215,26 +220,36 @@ void Form::moveFocus(bool backwards)
 
 void Form::startDrag(val event)
 {
-    if (event["button"].as<int>() != 0 || event["target"]["className"].as<std::string>() == "close")
+    if (event["button"].as<int>() != 0 ||
+        event["target"].call<val>("closest", val(".close")).as<bool>())
         return;
     event.call<void>("preventDefault");
-    const int startX = event["clientX"].as<int>();
-    const int startY = event["clientY"].as<int>();
+    // The title bar keeps the pointer until it is lifted, wherever it goes.
+    val titleBar = event["currentTarget"];
+    const int pointer = event["pointerId"].as<int>();
+    titleBar.call<void>("setPointerCapture", pointer);
+    const double startX = event["clientX"].as<double>();
+    const double startY = event["clientY"].as<double>();
     const int left = m_window["offsetLeft"].as<int>();
     const int top = m_window["offsetTop"].as<int>();
     m_drag = std::make_unique<Listeners>();
-    m_drag->listen(document(), "mousemove", [this, startX, startY, left, top](val move) {
+    m_drag->listen(titleBar, "pointermove", [this, pointer, startX, startY, left, top](val move) {
+        if (move["pointerId"].as<int>() != pointer)
+            return;
         val area = desk();
         const int width = m_window["offsetWidth"].as<int>();
-        const int x = left + move["clientX"].as<int>() - startX;
-        const int y = top + move["clientY"].as<int>() - startY;
-        // The title bar stays on the desk, where it can be taken again.
-        const int maxX = area["clientWidth"].as<int>() - kKeptOnDesk;
-        const int maxY = area["clientHeight"].as<int>() - kTitleBarHeight;
-        setStyle(m_window, "left", px(std::clamp(x, kKeptOnDesk - width, std::max(0, maxX))));
-        setStyle(m_window, "top", px(std::clamp(y, 0, std::max(0, maxY))));
+        const int x = left + static_cast<int>(std::lround(move["clientX"].as<double>() - startX));
+        const int y = top + static_cast<int>(std::lround(move["clientY"].as<double>() - startY));
+        // The title bar stays where the desk shows it or can be scrolled to,
+        // so that it can be taken again.
+        const int shownRight = area["scrollLeft"].as<int>() + area["clientWidth"].as<int>();
+        const int shownBottom = area["scrollTop"].as<int>() + area["clientHeight"].as<int>();
+        setStyle(m_window, "left",
+                 px(std::clamp(x, kKeptOnDesk - width, std::max(0, shownRight - kKeptOnDesk))));
+        setStyle(m_window, "top", px(std::clamp(y, 0, std::max(0, shownBottom - kTitleBarHeight))));
     });
-    m_drag->listen(document(), "mouseup", [this](val) { m_drag->detach(); });
+    for (const char *end : {"pointerup", "pointercancel"})
+        m_drag->listen(titleBar, end, [this](val) { m_drag->detach(); });
 }
 
 void Form::unload()

@@ -156,6 +156,10 @@ std::string formStyles(const FormDescription &form)
         if (const auto *rect = std::get_if<Rect>(&control.place)) {
             css += boxRule(pixels(rect->left), pixels(rect->top), pixels(rect->width),
                            pixels(rect->height));
+            // A label grows to the right where an engine sets the face wider
+            // (WebKit rounds each glyph's advance to whole pixels), as on Windows.
+            if (control.kind == ControlKind::Label)
+                css += " min-width: " + px(pixels(rect->width)) + "; width: max-content;";
         } else {
             const auto &ends = std::get<Ends>(control.place);
             const int x1 = pixels(ends.x1), y1 = pixels(ends.y1);

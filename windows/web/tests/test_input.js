@@ -1,15 +1,24 @@
-// Real input for the contract suite: the page asks, the driver that runs the
-// page (run_test_page.mjs) takes each request, has the browser carry it out,
-// and answers; the suite goes on once the browser has dispatched it.
+// What the contract suite's page shares with the driver that runs it
+// (run_test_page.mjs), in every engine: the suite's output, kept for the
+// driver to collect, and real input, which the page asks for and the driver
+// has the browser carry out; the suite goes on once the browser has
+// dispatched it.
+globalThis.trimvaleTestOutput = [];
+var consoleLog = console.log;
+console.log = function () {
+  globalThis.trimvaleTestOutput.push(Array.prototype.join.call(arguments, ' '));
+  consoleLog.apply(console, arguments);
+};
 globalThis.trimvaleTestRequests = [];
 globalThis.trimvaleTestInput = function (request) {
   return new Promise(function (done) {
     globalThis.trimvaleTestRequests.push({ request: JSON.parse(request), done: done });
   });
 };
-globalThis.trimvaleTestTake = function () {
+// The next request not yet carried out, and the output since the last call.
+globalThis.trimvaleTestPoll = function () {
   var next = globalThis.trimvaleTestRequests[0];
-  return next ? next.request : null;
+  return { request: next ? next.request : null, output: globalThis.trimvaleTestOutput.splice(0) };
 };
 globalThis.trimvaleTestDone = function () {
   var next = globalThis.trimvaleTestRequests.shift();

@@ -1,0 +1,229 @@
+// The three browser engines Debian 12 packages, driven the same way from
+// node, and never downloaded: Chromium and Firefox ESR through puppeteer-core
+// (CDP and WebDriver BiDi), WebKitGTK's MiniBrowser through WebKitWebDriver and
+// selenium-webdriver, on an X display of its own. Each page offers what the
+// tests need: script in the page, real mouse, key and (Chromium) touch input,
+// controls found by role and name, screenshots, and what the page said.
+import { spawn } from 'node:child_process';
+import { writeFileSync } from 'node:fs';
+import { createServer } from 'node:net';
+import puppeteer from 'puppeteer-core';
+import { Builder, By, Key } from 'selenium-webdriver';
+
+export const ENGINES = ['chromium', 'firefox', 'webkit'];
+
+const CHROMIUM_FLAGS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// Polls `condition` until it holds; throws with `what` after 30 s.
+export async function waitFor(condition, what) {
+    const deadline = Date.now() + 30_000;
+    for (;;) {
+        const value = await condition();
+        if (value) return value;
+        if (Date.now() > deadline) throw new Error(`waited in vain for ${what}`);
+        await sleep(20);
+    }
+}
+
+// A control by its role and accessible name, tagged so that script can find it again.
+let tags = 0;
+async function tag(page, handle) {
+    const ref = `t${++tags}`;
+    await page.evaluate((element, value) => element.setAttribute('data-test-ref', value), handle, ref);
+    return `[data-test-ref="${ref}"]`;
+}
+
+class PuppeteerPage {
+    constructor(engine, page) {
+        this.engine = engine;
+        this.page = page;
+        this.messages = [];
+        this.requests = [];
+        page.on('console', (m) => ['error', 'warn', 'warning'].includes(m.type()) &&
+            this.messages.push(`${m.type()}: ${m.text()}`));
+        page.on('pageerror', (e) => this.messages.push(`page error: ${e.message}`));
+        page.on('request', (r) => this.requests.push(r.url()));
+    }
+    async goto(url) { await this.page.goto(url); }
+    evaluate(fn, ...args) { return this.page.evaluate(fn, ...args); }
+    async find(role, name) {
+        const handle = await waitFor(() => this.page.$(`aria/${name}[role="${role}"]`),
+            `the ${role} "${name}"`);
+        return tag(this.page, handle);
+    }
+    click(x, y) { return this.page.mouse.click(x, y); }
+    async drag(from, to, steps = 4) {
+        await this.page.mouse.move(from.x, from.y);
+        await this.page.mouse.down();
+        await this.page.mouse.move(to.x, to.y, { steps });
+        await this.page.mouse.up();
+    }
+    async press(key, shift = false) {
+        if (shift) await this.page.keyboard.down('Shift');
+        await this.page.keyboard.press(key === 'Space' ? ' ' : key);
+        if (shift) await this.page.keyboard.up('Shift');
+    }
+    async tap(x, y) { await this.page.touchscreen.tap(x, y); }
+    async touchDrag(from, to, steps = 4) {
+        await this.page.touchscreen.touchStart(from.x, from.y);
+        for (let i = 1; i <= steps; ++i)
+            await this.page.touchscreen.touchMove(from.x + (to.x - from.x) * i / steps,
+                from.y + (to.y - from.y) * i / steps);
+        await this.page.touchscreen.touchEnd();
+    }
+    async screenshot(path, clip) { await this.page.screenshot({ path, clip }); }
+    async close() { await this.page.close(); }
+}
+
+class PuppeteerEngine {
+    constructor(name) { this.name = name; }
+    async start() {
+        this.browser = await puppeteer.launch(this.name === 'chromium'
+            ? { browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true, args: CHROMIUM_FLAGS }
+            : { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true });
+        return this;
+    }
+    // options: width, height, scale, touch, javaScript, media (a list of
+    // { name, value } media features, Chromium), cpuSlowdown (Chromium)
+    async open(url, options = {}) {
+        const context = await this.browser.createBrowserContext();
+        const page = await context.newPage();
+        await page.setViewport({ width: options.width ?? 1280, height: options.height ?? 800,
+            deviceScaleFactor: options.scale ?? 1, hasTouch: !!options.touch, isMobile: !!options.touch });
+        if (options.javaScript === false) await page.setJavaScriptEnabled(false);
+        // Through CDP itself: puppeteer refuses media features it does not know (forced-colors).
+        if (options.media) await (await page.createCDPSession()).send('Emulation.setEmulatedMedia', { features: options.media });
+        if (options.cpuSlowdown) await page.emulateCPUThrottling(options.cpuSlowdown);
+        if (options.beforeScript) await page.evaluateOnNewDocument(options.beforeScript);
+        const wrapped = new PuppeteerPage(this, page);
+        wrapped.close = async () => context.close();
+        if (url) await wrapped.goto(url);
+        return wrapped;
+    }
+    async close() { await this.browser.close(); }
+}
+
+class WebKitPage {
+    constructor(engine) {
+        this.engine = engine;
+        this.driver = engine.driver;
+        // WebKitWebDriver has no console and no network events: see the README.
+        this.messages = [];
+        this.requests = [];
+    }
+    async goto(url) { await this.driver.get(url); }
+    async evaluate(fn, ...args) {
+        const result = await this.driver.executeAsyncScript(
+            `const done = arguments[arguments.length - 1];
+             Promise.resolve((${fn}).apply(null, Array.from(arguments).slice(0, -1)))
+                 .then((value) => done({ value }), (error) => done({ error: String(error) }));`,
+            ...args);
+        if (result && 'error' in result) throw new Error(result.error);
+        return result?.value;
+    }
+    async find(role, name) {
+        const candidates = { button: 'button', checkbox: 'input[type=checkbox]', textbox: 'textarea',
+            dialog: 'section', alertdialog: 'section', group: '[role=group]' }[role] ?? '*';
+        const handle = await waitFor(async () => {
+            for (const element of await this.driver.findElements(By.css(candidates))) {
+                if (await element.getAriaRole() === role &&
+                    (await element.getAccessibleName()).includes(name))
+                    return element;
+            }
+            return null;
+        }, `the ${role} "${name}"`);
+        const ref = `t${++tags}`;
+        await this.driver.executeScript('arguments[0].setAttribute("data-test-ref", arguments[1])', handle, ref);
+        return `[data-test-ref="${ref}"]`;
+    }
+    actions() { return this.driver.actions({ async: true }); }
+    click(x, y) {
+        return this.actions().move({ x: Math.round(x), y: Math.round(y), origin: 'viewport' })
+            .press().release().perform();
+    }
+    async drag(from, to, steps = 4) {
+        let chain = this.actions().move({ x: Math.round(from.x), y: Math.round(from.y), origin: 'viewport' }).press();
+        for (let i = 1; i <= steps; ++i)
+            chain = chain.move({ x: Math.round(from.x + (to.x - from.x) * i / steps),
+                y: Math.round(from.y + (to.y - from.y) * i / steps), origin: 'viewport' });
+        await chain.release().perform();
+    }
+    async press(key, shift = false) {
+        const code = { Tab: Key.TAB, Enter: Key.ENTER, Space: Key.SPACE, Escape: Key.ESCAPE }[key] ?? key;
+        let chain = this.actions();
+        if (shift) chain = chain.keyDown(Key.SHIFT);
+        chain = chain.keyDown(code).keyUp(code);
+        if (shift) chain = chain.keyUp(Key.SHIFT);
+        await chain.perform();
+    }
+    async screenshot(path, clip) {
+        // WebKit's shots can lag a frame behind the page.
+        await this.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+        const png = Buffer.from(await this.driver.takeScreenshot(), 'base64');
+        if (!clip) return writeFileSync(path, png);
+        const { execFileSync } = await import('node:child_process');
+        const scale = await this.evaluate(() => devicePixelRatio);
+        execFileSync('convert', ['png:-', '-crop',
+            `${Math.round(clip.width * scale)}x${Math.round(clip.height * scale)}+${Math.round(clip.x * scale)}+${Math.round(clip.y * scale)}`,
+            '+repage', path], { input: png });
+    }
+    async close() { await this.driver.get('about:blank'); }
+}
+
+async function freePort() {
+    const server = createServer();
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    const { port } = server.address();
+    await new Promise((resolve) => server.close(resolve));
+    return port;
+}
+
+class WebKitEngine {
+    constructor() { this.name = 'webkit'; }
+    async start() {
+        let display = process.env.DISPLAY;
+        if (!display) {
+            this.xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1920x1200x24', '-nolisten', 'tcp'],
+                { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+            display = `:${(await new Promise((resolve) => this.xvfb.stdio[3].once('data', resolve)))
+                .toString().trim()}`;
+        }
+        const port = await freePort();
+        this.server = spawn('/usr/bin/WebKitWebDriver', [`--port=${port}`],
+            { stdio: 'ignore', env: { ...process.env, DISPLAY: display } });
+        this.driver = await waitFor(async () => {
+            try {
+                return await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
+                    browserName: 'MiniBrowser',
+                    'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] },
+                }).build();
+            } catch {
+                return null;
+            }
+        }, 'WebKitWebDriver');
+        return this;
+    }
+    async open(url, options = {}) {
+        // The window's outer size is what WebDriver sets: its toolbar comes on top.
+        const width = options.width ?? 1280, height = options.height ?? 800;
+        await this.driver.manage().window().setRect({ width, height });
+        const inner = await this.driver.executeScript('return [innerWidth, innerHeight]');
+        await this.driver.manage().window().setRect({ width: 2 * width - inner[0], height: 2 * height - inner[1] });
+        const page = new WebKitPage(this);
+        if (url) await page.goto(url);
+        return page;
+    }
+    async close() {
+        await this.driver.quit();
+        this.server.kill();
+        this.xvfb?.kill();
+    }
+}
+
+export async function launchEngine(name) {
+    return name === 'webkit' ? new WebKitEngine().start() : new PuppeteerEngine(name).start();
+}
