@@ -33,7 +33,7 @@ bash scripts/wine-session.sh "$build/bench/screen_centre_bench" "$runs" \
 echo "Trimvale.exe for 32-bit Windows, stripped: $(stat -c %s build/windows/app/Trimvale.exe) bytes"
 
 echo
-echo "== trimvale.html in headless Chromium from file://, against a page with one static label, median of $runs alternating runs"
+echo "== trimvale.html in each engine from file://, against a page with one static label, median of $runs alternating runs"
 npm ci --prefix app/web/tests --no-audit --no-fund --loglevel=error
 cmake --preset web >/dev/null
 cmake --build --preset web >/dev/null

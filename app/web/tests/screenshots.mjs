@@ -1,37 +1,67 @@
-// Screenshots of trimvale.html in Debian's Chromium for docs/: the questionnaire,
-// answered, a program window and the notice, at scale 1 and 2 (high-DPI).
+// Screenshots of trimvale.html for docs/: in Chromium the questionnaire,
+// answered, a program window and the notice, at scale 1 and 2 (high-DPI); the
+// answered questionnaire in Firefox and in WebKit; and the page on a phone.
 //
 //     node screenshots.mjs TRIMVALE.html DOCS_DIR
 import { resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import { launchEngine, waitFor } from './engines.mjs';
 
 const [pagePath, docs] = process.argv.slice(2);
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium' });
+const url = pathToFileURL(resolve(pagePath)).href;
+
+const boxOf = (page, selector) => page.evaluate((s) => {
+    const r = document.querySelector(s).getBoundingClientRect();
+    return { x: r.x, y: r.y, width: r.width, height: r.height };
+}, selector);
+const press = async (page, selector) => {
+    const b = await boxOf(page, selector);
+    await page.click(b.x + b.width / 2, b.y + b.height / 2);
+};
+const settled = async (page) => {
+    await waitFor(() => page.evaluate(() => !!document.querySelector('#Form1:not(.prerendered)')), 'the start');
+    await page.evaluate(() => document.fonts.ready.then(() => true));
+};
+// The focus ring and caret belong to the moment, not to the picture.
+const blur = (page) => page.evaluate(() => document.activeElement?.blur());
+const answer = async (page) => {
+    for (const name of ['Check3', 'Check14', 'Check8', 'Check12']) await press(page, `#Form1-${name} input`);
+    await blur(page);
+};
+
+const chromium = await launchEngine('chromium');
 for (const scale of [1, 2]) {
     const suffix = scale === 1 ? '' : `@${scale}x`;
-    const page = await browser.newPage({ viewport: { width: 1280, height: 800 }, deviceScaleFactor: scale });
-    await page.goto(pathToFileURL(resolve(pagePath)).href);
-    const questionnaire = page.locator('#Form1');
-    await questionnaire.and(page.locator(':not(.prerendered)')).waitFor();
-    await page.evaluate(() => document.fonts.ready);
-    const shot = (locator, name) => locator.screenshot({ path: `${docs}/web-${name}${suffix}.png` });
-    await page.locator('#Form1-Check1 input').focus();
-    await page.evaluate(() => document.activeElement.blur());
-    await shot(questionnaire, 'questionnaire');
-    for (const name of ['Check3', 'Check14', 'Check8', 'Check12'])
-        await page.locator(`#Form1-${name} input`).click();
-    await page.evaluate(() => document.activeElement.blur());
-    await shot(questionnaire, 'questionnaire-answered');
-    await page.getByRole('button', { name: 'get individual program' }).click();
-    const program = page.locator('.window.front');
-    await program.waitFor();
-    await page.evaluate(() => document.activeElement.blur());
-    await shot(program, 'program');
-    await program.getByRole('button', { name: 'Close' }).click();
-    await page.getByRole('button', { name: 'Clear Forms' }).click();
-    await page.getByRole('button', { name: 'get individual program' }).click();
-    await shot(page.locator('#Form4'), 'notice');
+    const page = await chromium.open(url, { width: 1280, height: 800, scale });
+    await settled(page);
+    const shot = async (selector, name) => page.screenshot(`${docs}/web-${name}${suffix}.png`, await boxOf(page, selector));
+    await shot('#Form1', 'questionnaire');
+    await answer(page);
+    await shot('#Form1', 'questionnaire-answered');
+    await press(page, '#Form1-Command1');
+    const program = await waitFor(() => page.evaluate(() =>
+        document.querySelector('.window.front:not(#Form1)')?.id), 'the program');
+    await blur(page);
+    await shot(`#${program}`, 'program');
+    await press(page, `#${program} .close`);
+    await press(page, '#Form1-Command2');
+    await press(page, '#Form1-Command1');
+    await waitFor(() => page.evaluate(() => !!document.querySelector('#Form4:not([hidden])')), 'the notice');
+    await shot('#Form4', 'notice');
     await page.close();
 }
-await browser.close();
+// A phone: the page as it first shows, the questionnaire larger than the screen.
+const phone = await chromium.open(url, { width: 360, height: 740, scale: 2, touch: true });
+await settled(phone);
+await phone.screenshot(`${docs}/web-phone.png`);
+await phone.close();
+await chromium.close();
+
+for (const name of ['firefox', 'webkit']) {
+    const engine = await launchEngine(name);
+    const page = await engine.open(url, { width: 1280, height: 800 });
+    await settled(page);
+    await answer(page);
+    await page.screenshot(`${docs}/web-${name}.png`, await boxOf(page, '#Form1'));
+    await engine.close();
+}
