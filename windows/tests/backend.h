@@ -53,6 +53,22 @@ struct ControlState
     bool ticked = false;
 };
 
+// A form a backend keeps for itself, as the suite holds it: the backend can
+// still find the windows of a test's forms by their names.
+class FormHandle final : public windows::FormWindow
+{
+public:
+    explicit FormHandle(windows::FormWindow &form)
+        : m_form(form)
+    {}
+    bool isLoaded() const override { return m_form.isLoaded(); }
+    void load() override { m_form.load(); }
+    void showInFront() override { m_form.showInFront(); }
+
+private:
+    windows::FormWindow &m_form;
+};
+
 class Backend
 {
 public:

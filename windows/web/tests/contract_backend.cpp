@@ -103,22 +103,6 @@ std::string referencedText(const val &element, const char *attribute)
     return referenced.isNull() ? std::string() : referenced["textContent"].as<std::string>();
 }
 
-// What the contract needs of a form; the backend keeps the real one alive,
-// so that the windows of a test's forms can still be found by name.
-class FormHandle final : public FormWindow
-{
-public:
-    explicit FormHandle(web::Form &form)
-        : m_form(form)
-    {}
-    bool isLoaded() const override { return m_form.isLoaded(); }
-    void load() override { m_form.load(); }
-    void showInFront() override { m_form.showInFront(); }
-
-private:
-    web::Form &m_form;
-};
-
 class WebBackend final : public contract::Backend
 {
 public:
@@ -128,7 +112,7 @@ public:
     std::unique_ptr<FormWindow> makeForm(const FormDescription &description) override
     {
         m_forms.push_back(std::make_unique<web::Form>(description));
-        return std::make_unique<FormHandle>(*m_forms.back());
+        return std::make_unique<contract::FormHandle>(*m_forms.back());
     }
 
     void openQuestionnaire() override

@@ -213,22 +213,6 @@ void CALLBACK accessibilityEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object,
     accessible->Release();
 }
 
-// What the contract needs of a form; the backend keeps the real one alive,
-// so that the windows of a test's forms can still be found by name.
-class FormHandle final : public FormWindow
-{
-public:
-    explicit FormHandle(win32::Form &form)
-        : m_form(form)
-    {}
-    bool isLoaded() const override { return m_form.isLoaded(); }
-    void load() override { m_form.load(); }
-    void showInFront() override { m_form.showInFront(); }
-
-private:
-    win32::Form &m_form;
-};
-
 class Win32Backend final : public contract::Backend
 {
 public:
@@ -249,7 +233,7 @@ public:
     std::unique_ptr<FormWindow> makeForm(const FormDescription &description) override
     {
         m_forms.push_back(std::make_unique<win32::Form>(description));
-        return std::make_unique<FormHandle>(*m_forms.back());
+        return std::make_unique<contract::FormHandle>(*m_forms.back());
     }
 
     void openQuestionnaire() override
