@@ -75,6 +75,17 @@ class PuppeteerPage {
                 from.y + (to.y - from.y) * i / steps);
         await this.page.touchscreen.touchEnd();
     }
+    // A pen's stroke, through CDP (Chromium).
+    async penDrag(from, to) {
+        const cdp = await this.page.createCDPSession();
+        const send = (type, at, buttons) => cdp.send('Input.dispatchMouseEvent', { type, x: at.x, y: at.y,
+            button: 'left', buttons, clickCount: 1, pointerType: 'pen' });
+        await send('mousePressed', from, 1);
+        await send('mouseMoved', { x: (from.x + to.x) / 2, y: (from.y + to.y) / 2 }, 1);
+        await send('mouseMoved', to, 1);
+        await send('mouseReleased', to, 0);
+        await cdp.detach();
+    }
     async screenshot(path, clip) { await this.page.screenshot({ path, clip }); }
     async close() { await this.page.close(); }
 }

@@ -91,10 +91,20 @@ async function click(page, selector) {
 const box = (name) => `#Form1-${name} input`;
 const getProgram = (page) => page.find('button', 'get individual program');
 
-// Every control of every open window can be brought into view and is the
-// thing a press there would reach.
+// Every control of every open window can be brought into view by scrolling
+// that a person can do too, and is the thing a press there would reach.
 const unreachable = (page) => page.evaluate(() => {
     const missed = [];
+    const scrolledOutOfReach = (element) => {
+        if (document.scrollingElement.scrollTop || document.scrollingElement.scrollLeft) return true;
+        for (let e = element.parentElement; e; e = e.parentElement) {
+            const style = getComputedStyle(e);
+            if ((e.scrollTop && /hidden|clip/.test(style.overflowY)) ||
+                (e.scrollLeft && /hidden|clip/.test(style.overflowX)))
+                return true;
+        }
+        return false;
+    };
     for (const control of document.querySelectorAll('#desk > .window:not([hidden]) :is(.close, .tick-box, .push-button, .text-box)')) {
         // A person brings a window to the front before using it.
         control.closest('.window').dispatchEvent(new PointerEvent('pointerdown', { bubbles: true }));
@@ -103,7 +113,7 @@ const unreachable = (page) => page.evaluate(() => {
         const r = target.getBoundingClientRect();
         const x = Math.min(r.x + r.width / 2, r.x + 4), y = r.y + r.height / 2;
         const hit = document.elementFromPoint(x, y);
-        if (!hit || !(control.contains(hit) || hit.contains(target)))
+        if (!hit || !(control.contains(hit) || hit.contains(target)) || scrolledOutOfReach(target))
             missed.push(control.id || `${control.closest('.window').id} close box`);
     }
     return missed;
@@ -131,6 +141,9 @@ for (const origin of Object.keys(origins)) {
         await click(page, box('Check12'));
         await click(page, await getProgram(page));
         await waitFor(() => page.evaluate(() => !!document.querySelector('#Form2:not([hidden])')), 'Form2');
+        // Pinch-zoom stays the person's.
+        const viewport = await page.evaluate(() => document.querySelector('meta[name="viewport"]').content);
+        assert(!/user-scalable\s*=\s*(no|0)|maximum-scale/.test(viewport), `the viewport: ${viewport}`);
         const icon = await page.evaluate(() => document.querySelector('link[rel="icon"]')?.href ?? '');
         assert(icon.startsWith('data:image/png;base64,'), `the icon: ${icon.slice(0, 40)}`);
         equal(page.messages, [], 'console messages');
@@ -292,6 +305,9 @@ test('a phone, 320 x 480, by touch: every box ticked by a tap, a window dragged 
     const before = await place();
     await page.touchDrag(title, { x: title.x + 60, y: title.y + 80 });
     equal(await place(), [before[0] + 60, before[1] + 80], 'the window dragged by a finger to');
+    const moved = await page.evaluate(() => { const r = document.querySelector('#Form1 .caption').getBoundingClientRect(); return { x: r.x + 10, y: r.y + 10 }; });
+    await page.penDrag(moved, { x: moved.x - 30, y: moved.y - 40 });
+    equal(await place(), [before[0] + 30, before[1] + 40], 'the window dragged by a pen to');
     const scrolled = await page.evaluate(() => [document.scrollingElement.scrollLeft, document.scrollingElement.scrollTop]);
     equal(scrolled, [0, 0], 'the page panned by the drag');
     await page.evaluate(() => document.querySelector('#Form1-Command1').scrollIntoView({ block: 'center', inline: 'center' }));
