@@ -122,7 +122,8 @@ def main(page_file, program_file, icon_file, out_file, node, prerender, version)
     style, rest = rest.split("</style>", 1)
     markup, styles, window_text = prerendered(node, prerender)
     # Every character a window shows, the page's own words, and the close box's cross.
-    page_text = re.sub(r"<[^>]*>", "", rest.split("<body>", 1)[1].split("<script", 1)[0])
+    page_text = re.sub(r"<[^>]*>", "", re.sub(r"<style>.*?</style>", "",
+                                           rest.split("<body>", 1)[1].split("<script", 1)[0], flags=re.S))
     characters = "".join(sorted(set(window_text + page_text + "\u00d7") - set("\n")))
     style = (style.replace("@FONTS@", fonts(characters)).replace("@ICON@", "data:image/png;base64," + icon)
              .replace("@PRERENDERED@", styles))
@@ -130,9 +131,11 @@ def main(page_file, program_file, icon_file, out_file, node, prerender, version)
     # A script inside the page: "</script" must not end it early.
     program = program.replace("</script", "<\\/script")
     rest = rest.replace("@PROGRAM@", program)
+    # The page's style, and the one a browser without script applies.
+    styles = [style] + re.findall(r"<style>(.*?)</style>", rest, re.S)
     policy = ("default-src 'none'; "
               f"script-src {sha256(program)} 'wasm-unsafe-eval'; "
-              f"style-src {sha256(style)}; "
+              f"style-src {' '.join(sha256(s) for s in styles)}; "
               "font-src data:; img-src data:; connect-src data:; "
               "base-uri 'none'; form-action 'none'")
     head = (head.replace("@POLICY@", policy).replace("@VERSION@", version)

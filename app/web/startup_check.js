@@ -2,5 +2,6 @@
 // sentence instead of showing a questionnaire that takes no answers.
 if (typeof WebAssembly !== 'object') {
   document.getElementById('cannot-start').hidden = false;
+  document.body.classList.add('without-program');
   throw new Error('Trimvale needs WebAssembly, which this browser does not run.');
 }
