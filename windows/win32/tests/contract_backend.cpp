@@ -566,7 +566,8 @@ private:
             const SIZE needed = textSize(control, text, caption, DT_WORDBREAK);
             return needed.cx <= caption && needed.cy <= box.bottom;
         }
-        const SIZE needed = textSize(control, text, 0, DT_SINGLELINE);
+        // A label, wrapped at words as the form draws it.
+        const SIZE needed = textSize(control, text, box.right, DT_WORDBREAK);
         return needed.cx <= box.right && needed.cy <= box.bottom;
     }
 
