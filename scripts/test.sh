@@ -39,7 +39,7 @@ cmake --preset windows-test
 cmake --build --preset windows-test
 bash scripts/wine-session.sh ctest --preset windows-test
 
-echo "== The page: trimvale.html, the shared tests under node, the page in Chromium"
+echo "== The page: trimvale.html, the shared tests under node, the page and the contract suite in Chromium, Firefox and WebKit"
 npm ci --prefix app/web/tests --no-audit --no-fund --loglevel=error
 cmake --preset web-test
 cmake --build --preset web-test
