@@ -7,7 +7,5 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     windows::win32::initializeToolkit(instance);
-    windows::QuestionnaireWindowOf<windows::win32::Form> questionnaire;
-    questionnaire.show();
-    return windows::win32::runMessageLoop();
+    return windows::win32::run(windows::showQuestionnaire<windows::win32::Form>);
 }

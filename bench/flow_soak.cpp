@@ -5,9 +5,8 @@
 #include <testsupport/qt/flowsession.h>
 #include <testsupport/qt/offscreen.h>
 
-#include <windows/qt/toolkit.h>
-
 #include <windows/qt/form.h>
+#include <windows/qt/look.h>
 
 #include <QtCore/QElapsedTimer>
 #include <QtWidgets/QApplication>
@@ -21,7 +20,7 @@ int main(int argc, char *argv[])
     const long sessions = argc > 2 ? std::atol(argv[2]) : 20;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    windows::qt::initializeToolkit();
+    windows::qt::applyLook();
     testsupport::quietenOffscreenRaise();
 
     long divergences = 0;

@@ -5,8 +5,8 @@
 #include <testsupport/qt/offscreen.h>
 
 #include <windows/qt/form.h>
+#include <windows/qt/look.h>
 #include <windows/qt/tickbox.h>
-#include <windows/qt/toolkit.h>
 #include <windows/questionnairewindowof.h>
 
 #include <questionnaire/option.h>
@@ -68,7 +68,7 @@ void settle()
 void closeResultWindows()
 {
     for (auto kind : questionnaire::kResultKinds) {
-        if (QWidget *window = questionnaire().resultForm(kind).window())
+        if (QWidget *window = questionnaire().resultWindow(kind).window())
             window->close();
     }
     settle();
@@ -136,7 +136,7 @@ int main(int argc, char *argv[])
     testsupport::quietenOffscreenRaise();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    windows::qt::initializeToolkit();
+    windows::qt::applyLook();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -7,7 +7,7 @@
 #include <testsupport/qt/windowchurn.h>
 
 #include <windows/qt/form.h>
-#include <windows/qt/toolkit.h>
+#include <windows/qt/look.h>
 #include <windows/resultwindows.h>
 
 #include <QtWidgets/QApplication>
@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     const int cycles = argc > 1 ? std::atoi(argv[1]) : 1000;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    windows::qt::initializeToolkit();
+    windows::qt::applyLook();
     windows::ResultWindowsOf<windows::qt::Form> results;
 
     for (int i = 0; i < 20; ++i) // fonts, styles and caches settle

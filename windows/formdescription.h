@@ -86,8 +86,8 @@ struct ControlDescription
 // What a window is to assistive technology.
 enum class WindowRole
 {
-    Frame,  // a window to work in; the control with the focus is read
-    Notice, // a message: its whole text is read when it opens
+    Workspace, // a window to work in; the control with the focus is read
+    Notice,    // a message: its whole text is read when it opens
 };
 
 enum class Frame
@@ -108,7 +108,7 @@ struct FormDescription
     // Names of the controls that take the focus, in keyboard order; the first
     // has the focus when the window opens. Empty: creation order.
     std::span<const std::string_view> tabOrder = {};
-    WindowRole role = WindowRole::Frame;
+    WindowRole role = WindowRole::Workspace;
 };
 
 // The index of the control named `name` in the description's table, or the

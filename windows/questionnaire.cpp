@@ -59,24 +59,19 @@ Questionnaire::~Questionnaire()
     m_view.setClickHandler({});
 }
 
-std::optional<questionnaire::ResultKind> Questionnaire::controlClicked(std::size_t control)
+void Questionnaire::controlClicked(std::size_t control)
 {
     const auto controls = questionnaireForm().controls;
     if (control >= controls.size())
-        return std::nullopt;
+        return;
     const std::string_view name = controls[control].name;
     if (const questionnaire::Option *option = questionnaire::findOption(name)) {
         tickBoxClicked(*option);
     } else if (name == kGetProgramButton) {
-        const questionnaire::ResultKind kind = questionnaire::selectProgram(m_board);
-        m_results.show(kind);
-        if (m_onProgramSelected)
-            m_onProgramSelected(kind);
-        return kind;
+        m_results.show(questionnaire::selectProgram(m_board));
     } else if (name == kClearFormsButton) {
         clearForms();
     }
-    return std::nullopt;
 }
 
 void Questionnaire::tickBoxClicked(const questionnaire::Option &option)

@@ -10,12 +10,9 @@
 
 #include <questionnaire/board.h>
 #include <questionnaire/flags.h>
-#include <questionnaire/resultkind.h>
 
 #include <array>
 #include <cstddef>
-#include <functional>
-#include <optional>
 
 namespace windows {
 
@@ -30,16 +27,6 @@ public:
     Questionnaire(const Questionnaire &) = delete;
     Questionnaire &operator=(const Questionnaire &) = delete;
     ~Questionnaire();
-
-    // The click event of the layout's control at `control`; the kind of the
-    // result window it opened, if it opened one.
-    std::optional<questionnaire::ResultKind> controlClicked(std::size_t control);
-
-    // Called with the kind of result window each "get individual program" opens.
-    void setProgramSelectedHandler(std::function<void(questionnaire::ResultKind)> handler)
-    {
-        m_onProgramSelected = std::move(handler);
-    }
 
     const questionnaire::Board &board() const { return m_board; }
 
@@ -61,6 +48,8 @@ private:
         std::array<std::size_t, 16> m_controls{}; // the control of CheckN at [N - 1]
     };
 
+    // The click event of the layout's control at `control`.
+    void controlClicked(std::size_t control);
     void tickBoxClicked(const questionnaire::Option &option);
     void clearForms();
     void describeRow(questionnaire::Group group);
@@ -69,7 +58,6 @@ private:
     ResultWindows &m_results;
     BoxFlags m_flags;
     questionnaire::Board m_board;
-    std::function<void(questionnaire::ResultKind)> m_onProgramSelected;
 };
 
 } // namespace windows

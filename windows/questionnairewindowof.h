@@ -1,11 +1,13 @@
-// The questionnaire window of a backend whose form is also its view (Win32,
-// the page): the form loaded from the questionnaire's layout, its result
-// windows, and what the questionnaire does, wired together.
+// The questionnaire window of a backend, whose form is also its view: the form
+// loaded from the questionnaire's layout, its result windows, and what the
+// questionnaire does, wired together. It is what every entry point shows.
 #pragma once
 
 #include <windows/questionnaire.h>
 #include <windows/questionnairelayout.h>
 #include <windows/resultwindows.h>
+
+#include <memory>
 
 namespace windows {
 
@@ -25,7 +27,7 @@ public:
     const questionnaire::Board &board() const { return m_questionnaire.board(); }
 
     // The result window of a kind, whether loaded or not.
-    BackendForm &resultForm(questionnaire::ResultKind kind) const { return m_results.form(kind); }
+    BackendForm &resultWindow(questionnaire::ResultKind kind) const { return m_results.form(kind); }
 
 private:
     static BackendForm &loaded(BackendForm &form)
@@ -38,5 +40,14 @@ private:
     ResultWindowsOf<BackendForm> m_results;
     Questionnaire m_questionnaire;
 };
+
+// A questionnaire window made and shown, as a toolkit's run() starts the
+// program with; the toolkit keeps it while its windows are in use.
+template<typename BackendForm> std::shared_ptr<void> showQuestionnaire()
+{
+    auto window = std::make_shared<QuestionnaireWindowOf<BackendForm>>();
+    window->show();
+    return window;
+}
 
 } // namespace windows

@@ -53,7 +53,7 @@ QWidget *FlowSession::box(int number)
 
 QWidget *FlowSession::resultWindow(questionnaire::ResultKind kind)
 {
-    return m_window.resultForm(kind).window();
+    return m_window.resultWindow(kind).window();
 }
 
 bool FlowSession::start()
@@ -91,14 +91,16 @@ QString FlowSession::act()
         return QStringLiteral("space on Check%1").arg(number);
     }
     if (roll < 70) {
-        QTest::mouseClick(m_window.form().window()->findChild<QPushButton *>(QStringLiteral("Command2")),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            m_window.form().window()->findChild<QPushButton *>(QStringLiteral("Command2")),
+            Qt::LeftButton);
         m_model.clearForms();
         return QStringLiteral("Clear Forms");
     }
     if (roll < 85) {
-        QTest::mouseClick(m_window.form().window()->findChild<QPushButton *>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            m_window.form().window()->findChild<QPushButton *>(QStringLiteral("Command1")),
+            Qt::LeftButton);
         m_open.insert(m_model.program());
         m_front = m_model.program();
         return QStringLiteral("get individual program, expecting %1")

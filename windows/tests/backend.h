@@ -27,6 +27,15 @@ enum class Key
     Tab
 };
 
+// A rectangle on the screen, in pixels.
+struct Box
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // A window on screen, as a user sees it.
 struct WindowState
 {
@@ -34,6 +43,10 @@ struct WindowState
     int clientWidth = 0; // pixels
     int clientHeight = 0;
     std::optional<unsigned> backgroundRgb; // the colour its client area is filled with
+    Box frame;                             // the whole window, its frame included
+    Box screen;           // the area windows open in: the screen's work area, the page's desk
+    bool sizable = false; // the user can change its size
+    bool modal = false;   // it holds the program's other windows back while open
 };
 
 // A control of a window on screen, as a user and a screen reader see it.
@@ -47,8 +60,8 @@ struct ControlState
     std::optional<unsigned> textRgb;       // the colour its text is drawn in, as 0xRRGGBB
     std::optional<unsigned> backgroundRgb; // the colour its face is filled with
     bool textFits = false;                 // all of its text shows, within its box
-    std::string accessibleName;      // where set beyond the control's text
-    std::string description;         // what assistive technology reads after the state
+    std::string accessibleName;            // where set beyond the control's text
+    std::string description;               // what assistive technology reads after the state
     bool enabled = true;
     bool ticked = false;
 };
@@ -79,7 +92,7 @@ public:
     // A fresh questionnaire window, loaded and shown, with its own result windows.
     virtual void openQuestionnaire() = 0;
     virtual windows::FormView &questionnaireView() = 0;
-    virtual windows::FormWindow &resultForm(questionnaire::ResultKind kind) = 0;
+    virtual windows::FormWindow &resultWindow(questionnaire::ResultKind kind) = 0;
 
     // Handles events until `condition` holds; false if it did not within a
     // bound far beyond any normal wait.
@@ -98,6 +111,10 @@ public:
     virtual void setText(std::string_view form, std::string_view control,
                          std::string_view text) = 0;
     virtual void closeByUser(std::string_view form) = 0;
+    // Sizes the window as the user would by its border, to a whole window of
+    // `width` by `height`; false where this backend's windows have no border
+    // to size them by.
+    virtual bool resizeByUser(std::string_view form, int width, int height) = 0;
 
     // A key pressed and released on the control with the keyboard focus.
     virtual void press(Key key) = 0;

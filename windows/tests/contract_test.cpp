@@ -1,5 +1,6 @@
 // The contract every backend keeps, checked the same way against each: the
-// windows built from their descriptions, loaded once and unloaded by the
+// windows built from their descriptions, centred where windows open, sized
+// by the user where they are sizable, loaded once and unloaded by the
 // user's close, brought to the front, the questionnaire's clicks, hints and
 // announcements, the keys a focused control answers, and the end of the
 // program with its last window.
@@ -12,7 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -132,6 +135,21 @@ TEST_P(FormContractTest, IsBuiltFromItsDescription)
     if (description.background && description.background->kind == windows::Colour::Kind::Rgb) {
         EXPECT_EQ(window.backgroundRgb, description.background->rgb);
     }
+    // Centred where windows open, modeless, and sizable as described. The frame
+    // a window manager adds may take the window up to half its size off centre.
+    const auto offCentre = [](int left, int width, int areaLeft, int areaWidth) {
+        return std::abs(2 * left + width - (2 * areaLeft + areaWidth)) / 2;
+    };
+    EXPECT_LE(
+        offCentre(window.frame.left, window.frame.width, window.screen.left, window.screen.width),
+        (window.frame.width - window.clientWidth) / 2 + 1);
+    EXPECT_LE(
+        offCentre(window.frame.top, window.frame.height, window.screen.top, window.screen.height),
+        (window.frame.height - window.clientHeight) / 2 + 1);
+    EXPECT_FALSE(window.modal);
+    if (description.frame == windows::Frame::Fixed) {
+        EXPECT_FALSE(window.sizable);
+    }
 
     // The focus starts on the first control of the keyboard order.
     std::string first;
@@ -179,6 +197,33 @@ TEST_P(FormContractTest, IsBuiltFromItsDescription)
 
 INSTANTIATE_TEST_SUITE_P(Forms, FormContractTest,
                          testing::Values("Form1", "Form2", "Form3", "Form4", "Form5", "Form6"),
+                         [](const auto &info) { return info.param; });
+
+// A result window sized by the user keeps its text where it was.
+class SizableFormContractTest : public FormContractTest
+{};
+
+TEST_P(SizableFormContractTest, KeepsItsControlsInPlaceWhenSized)
+{
+    const FormDescription &description = described(GetParam());
+    auto form = backend->makeForm(description);
+    windows::showForm(*form);
+    ASSERT_TRUE(waitForWindows(1));
+    const contract::WindowState window = backend->window(description.name);
+    const contract::Box frame = window.frame;
+    const std::string_view first = description.controls.front().name;
+    const contract::ControlState before = backend->control(description.name, first);
+    if (!backend->resizeByUser(description.name, frame.width + 120, frame.height + 80))
+        GTEST_SKIP() << "This backend's windows have no border to size them by.";
+    EXPECT_TRUE(window.sizable);
+    ASSERT_TRUE(backend->waitUntil(
+        [&] { return backend->window(description.name).frame.width == frame.width + 120; }));
+    const contract::ControlState after = backend->control(description.name, first);
+    EXPECT_EQ(std::tie(after.left, after.top, after.width, after.height),
+              std::tie(before.left, before.top, before.width, before.height));
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultForms, SizableFormContractTest, testing::Values("Form2", "Form4"),
                          [](const auto &info) { return info.param; });
 
 TEST_F(ContractTest, LoadsOnceAndIsBuiltAfreshAfterTheUserClosesIt)
@@ -297,7 +342,7 @@ TEST_F(ContractTest, EnterAndSpacePressOnlyTheFocusedButtonAndEscapeClosesNothin
     backend->focus("Form1", std::string(windows::kGetProgramButton));
     backend->press(Key::Enter);
     ASSERT_TRUE(waitForWindows(2));
-    windows::FormWindow &program = backend->resultForm(ResultKind::Form2);
+    windows::FormWindow &program = backend->resultWindow(ResultKind::Form2);
     EXPECT_TRUE(program.isLoaded());
 
     backend->focus("Form2", "Text1");
@@ -352,12 +397,12 @@ TEST_F(ContractTest, TabVisitsTheBoxesInNumberOrderThenTheButtonsAndSkipsGreyedB
     expected.insert(expected.end(), {"Form1/Command1", "Form1/Command2", "Form1/Check1"});
     EXPECT_EQ(tabOrder(expected.size()), expected);
 
-    backend->click("Form1", "Check4"); // greys 1, 2, 3 and 5
+    backend->click("Form1", "Check4");  // greys 1, 2, 3 and 5
     backend->click("Form1", "Check11"); // greys 12
     backend->focus("Form1", "Check4");
-    expected = {"Form1/Check4",  "Form1/Check6",  "Form1/Check7",   "Form1/Check8",
-                "Form1/Check9",  "Form1/Check10", "Form1/Check11",  "Form1/Check13",
-                "Form1/Check14", "Form1/Check15", "Form1/Check16",  "Form1/Command1",
+    expected = {"Form1/Check4",   "Form1/Check6",  "Form1/Check7",  "Form1/Check8",
+                "Form1/Check9",   "Form1/Check10", "Form1/Check11", "Form1/Check13",
+                "Form1/Check14",  "Form1/Check15", "Form1/Check16", "Form1/Command1",
                 "Form1/Command2", "Form1/Check4"};
     EXPECT_EQ(tabOrder(expected.size()), expected);
 }
@@ -439,8 +484,8 @@ TEST_F(ContractTest, EachKindOpensOnceAndKindsOpenSideBySide)
     ASSERT_TRUE(waitForWindows(4));
     EXPECT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form4"; }));
     for (ResultKind kind : {ResultKind::Form2, ResultKind::Form6, ResultKind::Form4})
-        EXPECT_TRUE(backend->resultForm(kind).isLoaded()) << questionnaire::formName(kind);
-    EXPECT_FALSE(backend->resultForm(ResultKind::Form3).isLoaded());
+        EXPECT_TRUE(backend->resultWindow(kind).isLoaded()) << questionnaire::formName(kind);
+    EXPECT_FALSE(backend->resultWindow(ResultKind::Form3).isLoaded());
 }
 
 } // namespace

@@ -9,6 +9,24 @@ val document()
     return val::global("document");
 }
 
+val byId(const char *id)
+{
+    return document().call<val>("getElementById", val(id));
+}
+
+val desk()
+{
+    return byId("desk");
+}
+
+void announce(std::string_view sentence)
+{
+    val region = byId("announcements");
+    // Emptied first, so that the same sentence twice is spoken twice.
+    region.set("textContent", val(""));
+    region.set("textContent", text(sentence));
+}
+
 val createElement(std::string_view tag, std::string_view className)
 {
     val element = document().call<val>("createElement", text(tag));

@@ -1,5 +1,6 @@
-// The page's elements as the web backend builds them: creating and styling
-// elements, and event listeners that call back into C++.
+// The page's elements as the web backend builds them: the page's own (the
+// desk, the live region), creating and styling elements, and event listeners
+// that call back into C++.
 #pragma once
 
 #include <emscripten/val.h>
@@ -14,6 +15,15 @@ namespace windows::web {
 using emscripten::val;
 
 val document();
+
+// The page's element of `id`, or null.
+val byId(const char *id);
+
+// The element the windows stand on.
+val desk();
+
+// Speaks a sentence through the page's polite live region.
+void announce(std::string_view sentence);
 
 // A new element of `tag`, with `className` when given.
 val createElement(std::string_view tag, std::string_view className = {});

@@ -2,7 +2,6 @@
 #include <windows/units.h>
 #include <windows/web/form.h>
 #include <windows/web/markup.h>
-#include <windows/web/toolkit.h>
 
 #include <algorithm>
 #include <cmath>
@@ -139,9 +138,9 @@ void Form::centreOnDesk()
     const int width = pixels(m_description.clientWidth) + 2 * kBorder;
     const int height = pixels(m_description.clientHeight) + kTitleBarHeight + 2 * kBorder;
     // Centred where the desk is scrolled to: what the person sees.
-    const Position at = centredIn({area["scrollLeft"].as<int>(), area["scrollTop"].as<int>(),
-                                   deskWidth, deskHeight},
-                                  width, height);
+    const Position at = centredIn(
+        {area["scrollLeft"].as<int>(), area["scrollTop"].as<int>(), deskWidth, deskHeight}, width,
+        height);
     setStyle(m_window, "left", px(std::max(0, at.x)));
     setStyle(m_window, "top", px(std::max(0, at.y)));
 }

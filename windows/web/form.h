@@ -10,6 +10,7 @@
 #include <windows/formview.h>
 #include <windows/formwindow.h>
 #include <windows/web/dom.h>
+#include <windows/web/windoworder.h>
 
 #include <memory>
 #include <string>
@@ -17,7 +18,7 @@
 
 namespace windows::web {
 
-class Form final : public FormWindow, public FormView
+class Form final : public FormWindow, public FormView, public StackedWindow
 {
 public:
     explicit Form(const FormDescription &description);
@@ -39,11 +40,9 @@ public:
 
     const FormDescription &description() const { return m_description; }
 
-    // Gives the focus to the control that last had it, or the first in keyboard order.
-    void focusInside();
-    void setLayer(int layer);
-    // Whether the window is the one in front, whose title bar shows it.
-    void setFront(bool front);
+    void focusInside() override;
+    void setLayer(int layer) override;
+    void setFront(bool front) override;
 
 private:
     struct Control
@@ -54,8 +53,6 @@ private:
     };
 
     void unload();
-    std::string markup() const;
-    std::string styleRules() const;
     void listenToFrame();
     void centreOnDesk();
     void raiseClick(std::size_t control);

@@ -2,7 +2,7 @@
 #include <windows/units.h>
 #include <windows/win32/accessibility.h>
 #include <windows/win32/form.h>
-#include <windows/win32/toolkit.h>
+#include <windows/win32/system.h>
 
 #include <algorithm>
 #include <array>
@@ -352,91 +352,6 @@ void Form::releaseFonts()
     m_fonts.clear();
 }
 
-HBRUSH Form::brush(COLORREF colour)
-{
-    const auto found = std::ranges::find(m_brushes, colour, &std::pair<COLORREF, HBRUSH>::first);
-    if (found != m_brushes.end())
-        return found->second;
-    HBRUSH handle = CreateSolidBrush(colour);
-    if (!handle)
-        reportFailure(L"A brush could not be created.");
-    m_brushes.emplace_back(colour, handle);
-    return handle;
-}
-
-COLORREF Form::backgroundOf(std::size_t control) const
-{
-    const ControlDescription &description = m_description.controls[control];
-    if (description.look.background)
-        return toColorRef(*description.look.background);
-    if (description.kind == ControlKind::TextBox)
-        return GetSysColor(COLOR_WINDOW);
-    return m_description.background ? toColorRef(*m_description.background)
-                                    : GetSysColor(COLOR_BTNFACE);
-}
-
-void Form::paint(HDC dc) const
-{
-    const int width = std::max(1, m_dpi / kDesignDpi);
-    for (const ControlDescription &control : m_description.controls) {
-        const auto *ends = std::get_if<Ends>(&control.place);
-        if (!ends)
-            continue;
-        const Look &look = control.look;
-        HPEN pen = CreatePen(PS_SOLID, width,
-                             look.text ? toColorRef(*look.text) : GetSysColor(COLOR_WINDOWTEXT));
-        if (!pen)
-            reportFailure(L"A pen could not be created.");
-        HGDIOBJ old = SelectObject(dc, pen);
-        const POINT from{twipsToPixels(ends->x1, m_dpi), twipsToPixels(ends->y1, m_dpi)};
-        const POINT to{twipsToPixels(ends->x2, m_dpi), twipsToPixels(ends->y2, m_dpi)};
-        MoveToEx(dc, from.x, from.y, nullptr);
-        LineTo(dc, to.x, to.y);
-        LineTo(dc, to.x + (to.x > from.x) - (to.x < from.x),
-               to.y + (to.y > from.y) - (to.y < from.y));
-        SelectObject(dc, old);
-        DeleteObject(pen);
-    }
-}
-
-void Form::drawButton(const DRAWITEMSTRUCT &item)
-{
-    const std::size_t control = indexOf(item.hwndItem);
-    if (control == m_controls.size())
-        return;
-    HDC dc = item.hDC;
-    RECT face = item.rcItem;
-    const bool pressed = item.itemState & ODS_SELECTED;
-    FillRect(dc, &face, brush(backgroundOf(control)));
-    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-
-    std::array<wchar_t, 256> text{};
-    GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()));
-    HGDIOBJ oldFont =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
-    SetBkMode(dc, TRANSPARENT);
-    const Look &look = m_description.controls[control].look;
-    SetTextColor(dc, item.itemState & ODS_DISABLED ? GetSysColor(COLOR_GRAYTEXT)
-                     : look.text                   ? toColorRef(*look.text)
-                                                   : GetSysColor(COLOR_BTNTEXT));
-    constexpr UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
-    RECT area = face;
-    InflateRect(&area, -4, -4);
-    if (pressed)
-        OffsetRect(&area, 1, 1);
-    RECT needed = area;
-    DrawTextW(dc, text.data(), -1, &needed, format | DT_CALCRECT);
-    area.top += std::max(0L, ((area.bottom - area.top) - (needed.bottom - needed.top)) / 2);
-    DrawTextW(dc, text.data(), -1, &area, format);
-    SelectObject(dc, oldFont);
-
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-        RECT focus = face;
-        InflateRect(&focus, -3, -3);
-        DrawFocusRect(dc, &focus);
-    }
-}
-
 LRESULT CALLBACK Form::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto *form = reinterpret_cast<Form *>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -447,16 +362,11 @@ LRESULT CALLBACK Form::procedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    HWND window = m_window;
+    HWND window = m_window; // forgotten on WM_NCDESTROY, still needed then
     switch (message) {
-    case WM_ERASEBKGND: {
-        RECT client;
-        GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client,
-                 brush(m_description.background ? toColorRef(*m_description.background)
-                                                : GetSysColor(COLOR_BTNFACE)));
+    case WM_ERASEBKGND:
+        eraseBackground(reinterpret_cast<HDC>(wParam));
         return 1;
-    }
     case WM_PAINT: {
         PAINTSTRUCT paintStruct;
         HDC dc = BeginPaint(window, &paintStruct);
@@ -467,79 +377,94 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
-        if (const std::size_t control = indexOf(reinterpret_cast<HWND>(lParam));
-            control < m_controls.size()) {
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            const Look &look = m_description.controls[control].look;
-            const COLORREF background = backgroundOf(control);
-            SetBkColor(dc, background);
-            SetTextColor(dc, look.text ? toColorRef(*look.text)
-                                       : GetSysColor(message == WM_CTLCOLOREDIT ? COLOR_WINDOWTEXT
-                                                                                : COLOR_BTNTEXT));
-            return reinterpret_cast<LRESULT>(brush(background));
-        }
+        if (HBRUSH face = colourControl(reinterpret_cast<HWND>(lParam),
+                                        reinterpret_cast<HDC>(wParam), message == WM_CTLCOLOREDIT))
+            return reinterpret_cast<LRESULT>(face);
         break;
     case WM_DRAWITEM:
         drawButton(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
     case WM_COMMAND:
-        if (const std::size_t control = indexOf(reinterpret_cast<HWND>(lParam));
-            control < m_controls.size()) {
-            if (HIWORD(wParam) == BN_CLICKED)
-                raiseClick(control);
+        if (command(wParam, reinterpret_cast<HWND>(lParam)))
             return 0;
-        }
-        // Enter presses the focused push button, as in a dialog; elsewhere
-        // Enter and Escape do nothing: no button is the default or the cancel one.
-        if (!lParam && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-            const std::size_t focused = indexOf(GetFocus());
-            if (LOWORD(wParam) == IDOK && focused < m_controls.size() &&
-                m_description.controls[focused].kind == ControlKind::PushButton)
-                SendMessageW(m_controls[focused], BM_CLICK, 0, 0);
-            return 0;
-        }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            if (HWND focus = GetFocus(); focus && IsChild(window, focus))
-                m_focus = focus;
-        } else {
-            HWND focus = m_focus && IsWindowEnabled(m_focus)
-                             ? m_focus
-                             : GetNextDlgTabItem(window, nullptr, FALSE);
-            if (focus)
-                SetFocus(focus);
-        }
+        activate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
-    case WM_DPICHANGED: {
-        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
-        layOut(HIWORD(wParam));
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
-    }
     case WM_DESTROY:
-        for (HWND control : m_controls) {
-            if (control)
-                clearAccessibleProperties(control);
-        }
-        if (m_announcer)
-            clearAccessibleProperties(m_announcer);
-        clearAccessibleProperties(window);
+        forgetAccessibleProperties();
         break;
     case WM_NCDESTROY:
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        m_window = nullptr;
-        m_controls.clear();
-        m_announcer = nullptr;
-        m_focus = nullptr;
-        releaseFonts();
-        formClosed();
+        forgetWindow();
         break;
     default:
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool Form::command(WPARAM wParam, HWND from)
+{
+    if (const std::size_t control = indexOf(from); control < m_controls.size()) {
+        if (HIWORD(wParam) == BN_CLICKED)
+            raiseClick(control);
+        return true;
+    }
+    // Enter presses the focused push button, as in a dialog; elsewhere
+    // Enter and Escape do nothing: no button is the default or the cancel one.
+    if (!from && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        const std::size_t focused = indexOf(GetFocus());
+        if (LOWORD(wParam) == IDOK && focused < m_controls.size() &&
+            m_description.controls[focused].kind == ControlKind::PushButton)
+            SendMessageW(m_controls[focused], BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
+}
+
+void Form::activate(bool active)
+{
+    if (!active) {
+        if (HWND focus = GetFocus(); focus && IsChild(m_window, focus))
+            m_focus = focus;
+        return;
+    }
+    HWND focus =
+        m_focus && IsWindowEnabled(m_focus) ? m_focus : GetNextDlgTabItem(m_window, nullptr, FALSE);
+    if (focus)
+        SetFocus(focus);
+}
+
+void Form::changeDpi(int dpi, const RECT &suggested)
+{
+    layOut(dpi);
+    SetWindowPos(m_window, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::forgetAccessibleProperties()
+{
+    for (HWND control : m_controls) {
+        if (control)
+            clearAccessibleProperties(control);
+    }
+    if (m_announcer)
+        clearAccessibleProperties(m_announcer);
+    clearAccessibleProperties(m_window);
+}
+
+void Form::forgetWindow()
+{
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+    m_window = nullptr;
+    m_controls.clear();
+    m_announcer = nullptr;
+    m_focus = nullptr;
+    releaseFonts();
+    formClosed();
 }
 
 } // namespace windows::win32

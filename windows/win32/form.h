@@ -67,6 +67,17 @@ private:
     // The index of a control window of this form, or the table's size.
     std::size_t indexOf(HWND control) const;
     void raiseClick(std::size_t control);
+    // One handler for each message the form answers itself.
+    bool command(WPARAM wParam, HWND from);
+    void activate(bool active);
+    void changeDpi(int dpi, const RECT &suggested);
+    void forgetAccessibleProperties();
+    void forgetWindow();
+
+    // Painting, in formpainting.cpp.
+    void eraseBackground(HDC dc);
+    // The brush of a control's face, its colours set on `dc`; nullptr for no control of the form.
+    HBRUSH colourControl(HWND window, HDC dc, bool textBox);
     void paint(HDC dc) const;
     void drawButton(const DRAWITEMSTRUCT &item);
     void fitTextBoxes();

@@ -1,52 +1,19 @@
-// The Win32 side of the forms toolkit that every window shares: the window
-// class, colours, fonts and dots per inch, the rule that the process ends with
-// its last window, the message loop, and the report of a fatal failure.
+// The Win32 side of the forms toolkit: the window class every form uses, and
+// the message loop, which ends with the program's last window.
 #pragma once
 
-#include <windows/colour.h>
-#include <windows/formdescription.h>
-
-#include <string>
-#include <string_view>
+#include <functional>
+#include <memory>
 #include <windows.h>
 
 namespace windows::win32 {
 
-// Registers the window class every form uses, with the program's icon.
-// Call once, before the first form loads.
+// Registers the window class every form uses, with the program's icon, and
+// starts what the accessibility services need. Call once, first.
 void initializeToolkit(HINSTANCE instance);
 
-// The name of that window class.
-inline constexpr wchar_t kFormClass[] = L"TrimvaleForm";
-
-// Shows the failure in a message box and ends the process with exit code 1.
-[[noreturn]] void reportFailure(std::wstring_view what);
-
-// The colour on this system: a fixed RGB value, or the system colour.
-COLORREF toColorRef(const Colour &colour);
-
-// The program's texts are single-byte ANSI, plain ASCII in practice.
-std::wstring toWide(std::string_view text);
-
-// A font of the layouts at `dpi` dots per inch; the caller deletes it.
-HFONT createFont(const Font &font, int dpi);
-
-// The dots per inch of the monitor a window is on (96 on systems that do not say).
-int dpiOf(HWND window);
-
-// The outer size of a window whose client area is `client` pixels.
-SIZE frameSize(SIZE client, DWORD style, DWORD exStyle, int dpi);
-
-// Every form counts itself open while its window exists; when the last one
-// closes, the message loop ends.
-void formOpened();
-void formClosed();
-
-// Handles one message of the event loop: the dialog keys in every window,
-// Escape nowhere.
-void dispatchMessage(MSG &message);
-
-// Runs the event loop until the last window has closed; returns the exit code.
-int runMessageLoop();
+// Shows the start window `start` makes and handles the messages until the
+// last window has closed; returns the exit code.
+int run(const std::function<std::shared_ptr<void>()> &start);
 
 } // namespace windows::win32

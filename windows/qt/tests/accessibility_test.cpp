@@ -2,8 +2,8 @@
 // button with its caption and its enabled and ticked state, every text with
 // its text.
 #include <windows/qt/form.h>
+#include <windows/qt/look.h>
 #include <windows/qt/tickbox.h>
-#include <windows/qt/toolkit.h>
 #include <windows/questionnairewindowof.h>
 #include <windows/resultlayouts.h>
 
@@ -50,7 +50,7 @@ windows::qt::TickBox *tickBox(Questionnaire &w, const questionnaire::Option &opt
 
 void AccessibilityTest::initTestCase()
 {
-    windows::qt::initializeToolkit();
+    windows::qt::applyLook();
 }
 
 void AccessibilityTest::cleanup()

@@ -1,12 +1,13 @@
 // The contract suite over the Qt backend, on the offscreen platform.
 #include <windows/qt/form.h>
+#include <windows/qt/look.h>
 #include <windows/qt/text.h>
 #include <windows/qt/tickbox.h>
-#include <windows/qt/toolkit.h>
 #include <windows/questionnairewindowof.h>
 #include <windows/tests/backend.h>
 
 #include <QtCore/QTimer>
+#include <QtGui/QScreen>
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
@@ -20,6 +21,11 @@
 namespace {
 
 using namespace windows;
+
+contract::Box box(const QRect &rect)
+{
+    return {rect.left(), rect.top(), rect.width(), rect.height()};
+}
 
 bool isFormName(const QString &name)
 {
@@ -50,9 +56,9 @@ public:
 
     FormView &questionnaireView() override { return m_questionnaire->form(); }
 
-    FormWindow &resultForm(questionnaire::ResultKind kind) override
+    FormWindow &resultWindow(questionnaire::ResultKind kind) override
     {
-        return m_questionnaire->resultForm(kind);
+        return m_questionnaire->resultWindow(kind);
     }
 
     bool waitUntil(const std::function<bool()> &condition) override
@@ -79,10 +85,16 @@ public:
         const QWidget *shown = windowOf(form);
         if (!shown)
             return {};
-        contract::WindowState state{shown->windowTitle().toStdString(), shown->width(),
-                                    shown->height(), std::nullopt};
+        contract::WindowState state;
+        state.caption = shown->windowTitle().toStdString();
+        state.clientWidth = shown->width();
+        state.clientHeight = shown->height();
         if (shown->autoFillBackground())
             state.backgroundRgb = rgbOf(shown->palette().color(QPalette::Window));
+        state.frame = box(shown->frameGeometry());
+        state.screen = box(shown->screen()->availableGeometry());
+        state.sizable = shown->minimumSize() != shown->maximumSize();
+        state.modal = shown->windowModality() != Qt::NonModal;
         return state;
     }
 
@@ -178,6 +190,16 @@ public:
         QApplication::exec();
     }
 
+    bool resizeByUser(std::string_view form, int width, int height) override
+    {
+        QWidget *shown = windowOf(form);
+        if (!shown)
+            return true;
+        const QSize frame = shown->frameGeometry().size() - shown->size();
+        shown->resize(width - frame.width(), height - frame.height());
+        return true;
+    }
+
     void press(contract::Key key) override
     {
         QWidget *focused = QApplication::focusWidget();
@@ -265,7 +287,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    windows::qt::initializeToolkit();
+    windows::qt::applyLook();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,7 +5,7 @@
 #include <testsupport/qt/flowsession.h>
 #include <testsupport/qt/offscreen.h>
 
-#include <windows/qt/toolkit.h>
+#include <windows/qt/look.h>
 
 #include <QtTest/QtTest>
 
@@ -21,7 +21,7 @@ private slots:
 
 void FlowModelTest::initTestCase()
 {
-    windows::qt::initializeToolkit();
+    windows::qt::applyLook();
     testsupport::quietenOffscreenRaise();
 }
 

@@ -2,8 +2,8 @@
 // box that scrolls only when its text cannot fit, a tick box's click events,
 // left-to-right layouts, and a fixed window that stays unmaximized.
 #include <windows/qt/form.h>
+#include <windows/qt/look.h>
 #include <windows/qt/tickbox.h>
-#include <windows/qt/toolkit.h>
 
 #include <QtGui/QTextBlock>
 #include <QtTest/QtTest>
@@ -48,7 +48,7 @@ class FormTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initializeToolkit(); }
+    void initTestCase() { applyLook(); }
     void textBoxScrollsOnlyWhenItsTextCannotFit();
     void tickBoxRaisesClickEventOnEveryChange();
     void staysLeftToRightWhenAskedForRightToLeft();

@@ -5,7 +5,7 @@
 #include <testsupport/qt/windowchurn.h>
 
 #include <windows/qt/form.h>
-#include <windows/qt/toolkit.h>
+#include <windows/qt/look.h>
 #include <windows/resultwindows.h>
 
 #include <QtTest/QtTest>
@@ -20,7 +20,7 @@ class ResultWindowsMemoryTest : public QObject
 private slots:
     void initTestCase()
     {
-        windows::qt::initializeToolkit();
+        windows::qt::applyLook();
         testsupport::quietenOffscreenRaise();
     }
     void heapDoesNotGrow();

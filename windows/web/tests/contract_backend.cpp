@@ -81,6 +81,12 @@ Box boxOf(const val &element)
             rect["height"].as<double>()};
 }
 
+contract::Box rounded(const Box &box)
+{
+    return {static_cast<int>(std::lround(box.x)), static_cast<int>(std::lround(box.y)),
+            static_cast<int>(std::lround(box.width)), static_cast<int>(std::lround(box.height))};
+}
+
 bool hasClass(const val &element, const char *name)
 {
     return element["classList"].call<bool>("contains", val(name));
@@ -123,9 +129,9 @@ public:
 
     FormView &questionnaireView() override { return m_questionnaire->form(); }
 
-    FormWindow &resultForm(questionnaire::ResultKind kind) override
+    FormWindow &resultWindow(questionnaire::ResultKind kind) override
     {
-        return m_questionnaire->resultForm(kind);
+        return m_questionnaire->resultWindow(kind);
     }
 
     bool waitUntil(const std::function<bool()> &condition) override
@@ -158,10 +164,22 @@ public:
         if (shown.isNull())
             return {};
         val client = shown.call<val>("querySelector", val(".client"));
-        const Box box = boxOf(client);
-        return {shown.call<val>("querySelector", val(".caption"))["textContent"].as<std::string>(),
-                static_cast<int>(std::lround(box.width)), static_cast<int>(std::lround(box.height)),
-                rgbOf(computedStyle(client)["backgroundColor"].as<std::string>())};
+        const contract::Box box = rounded(boxOf(client));
+        contract::WindowState state;
+        state.caption =
+            shown.call<val>("querySelector", val(".caption"))["textContent"].as<std::string>();
+        state.clientWidth = box.width;
+        state.clientHeight = box.height;
+        state.backgroundRgb = rgbOf(computedStyle(client)["backgroundColor"].as<std::string>());
+        state.frame = rounded(boxOf(shown));
+        // The desk's view, without its scroll bars.
+        val area = web::desk();
+        state.screen = rounded(boxOf(area));
+        state.screen.width = area["clientWidth"].as<int>();
+        state.screen.height = area["clientHeight"].as<int>();
+        state.modal =
+            shown.call<val>("getAttribute", val("aria-modal")).strictlyEquals(val("true"));
+        return state;
     }
 
     contract::ControlState control(std::string_view form, std::string_view name) override
@@ -229,6 +247,9 @@ public:
         const Box box = boxOf(shown.call<val>("querySelector", val(".close")));
         clickAt(box.x + box.width / 2, box.y + box.height / 2);
     }
+
+    // The page's windows keep their described size: they have no sizing border.
+    bool resizeByUser(std::string_view, int, int) override { return false; }
 
     void press(contract::Key key) override
     {

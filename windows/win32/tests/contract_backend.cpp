@@ -9,7 +9,9 @@
 #include <windows/resultlayouts.h>
 #include <windows/resultwindows.h>
 #include <windows/tests/backend.h>
+#include <windows/win32/accessibility.h>
 #include <windows/win32/form.h>
+#include <windows/win32/system.h>
 #include <windows/win32/toolkit.h>
 
 #include <gtest/gtest.h>
@@ -24,19 +26,15 @@ namespace {
 
 using namespace windows;
 
-constexpr GUID kAccPropServices{
-    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-constexpr GUID kIAccPropServices{
-    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
-constexpr GUID kName{0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
-constexpr GUID kDescription{
-    0x4d48dfe4, 0xbd3f, 0x491f, {0xa6, 0x48, 0x49, 0x2d, 0x6f, 0x20, 0xc5, 0x88}};
-constexpr GUID kHelp{0xc831e11f, 0x44db, 0x4a99, {0x97, 0x68, 0xcb, 0x8f, 0x97, 0x8b, 0x72, 0x31}};
-constexpr GUID kRole{0xcb905ff2, 0x7bd1, 0x4c05, {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
 constexpr GUID kIUnknown{
     0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kIClassFactory{
     0x00000001, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+contract::Box box(const RECT &rect)
+{
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
 
 std::string narrow(std::wstring_view text)
 {
@@ -62,11 +60,11 @@ std::map<std::pair<HWND, std::string>, std::string> gAnnotations;
 
 std::string key(const GUID &property)
 {
-    return property == kName          ? "name"
-           : property == kDescription ? "description"
-           : property == kHelp        ? "help"
-           : property == kRole        ? "role"
-                                      : "other";
+    return property == win32::kName          ? "name"
+           : property == win32::kDescription ? "description"
+           : property == win32::kHelp        ? "help"
+           : property == win32::kRole        ? "role"
+                                             : "other";
 }
 
 // Records what the program sets; the static lifetime makes reference counting moot.
@@ -75,7 +73,7 @@ class RecordingPropServices final : public IAccPropServices
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
     {
-        if (iid == kIUnknown || iid == kIAccPropServices) {
+        if (iid == kIUnknown || iid == win32::kIAccPropServices) {
             *object = this;
             return S_OK;
         }
@@ -245,9 +243,9 @@ public:
 
     FormView &questionnaireView() override { return m_questionnaire->form(); }
 
-    FormWindow &resultForm(questionnaire::ResultKind kind) override
+    FormWindow &resultWindow(questionnaire::ResultKind kind) override
     {
-        return m_questionnaire->resultForm(kind);
+        return m_questionnaire->resultWindow(kind);
     }
 
     bool waitUntil(const std::function<bool()> &condition) override
@@ -307,9 +305,23 @@ public:
         const win32::Form *form = formNamed(name);
         if (!form)
             return {};
-        RECT client{};
-        GetClientRect(form->window(), &client);
-        return {textOf(form->window()), client.right, client.bottom, pixel(form->window(), 5, 5)};
+        HWND window = form->window();
+        RECT client{}, frame{}, work{};
+        GetClientRect(window, &client);
+        GetWindowRect(window, &frame);
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        contract::WindowState state;
+        state.caption = textOf(window);
+        state.clientWidth = client.right;
+        state.clientHeight = client.bottom;
+        state.backgroundRgb = pixel(window, 5, 5);
+        state.frame = box(frame);
+        state.screen = box(work);
+        constexpr LONG_PTR kSizing = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        state.sizable = (GetWindowLongPtrW(window, GWL_STYLE) & kSizing) == kSizing;
+        // A modal window is owned by the window it holds back.
+        state.modal = GetWindow(window, GW_OWNER) != nullptr;
+        return state;
     }
 
     contract::ControlState control(std::string_view name, std::string_view control) override
@@ -381,6 +393,14 @@ public:
         pump();
     }
 
+    bool resizeByUser(std::string_view name, int width, int height) override
+    {
+        if (const win32::Form *form = formNamed(name))
+            SetWindowPos(form->window(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+        pump();
+        return true;
+    }
+
     void press(contract::Key key) override
     {
         HWND focused = GetFocus();
@@ -450,7 +470,7 @@ private:
         if (m_questionnaire) {
             all.push_back(&m_questionnaire->form());
             for (questionnaire::ResultKind kind : questionnaire::kResultKinds)
-                all.push_back(&m_questionnaire->resultForm(kind));
+                all.push_back(&m_questionnaire->resultWindow(kind));
         }
         return all;
     }
@@ -523,7 +543,9 @@ private:
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         HDC dc = GetDC(window);
         COLORREF darkest = RGB(255, 255, 255);
-        const auto brightness = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+        const auto brightness = [](COLORREF c) {
+            return GetRValue(c) + GetGValue(c) + GetBValue(c);
+        };
         for (int y = place.top + 2; y < place.bottom - 2; ++y) {
             for (int x = place.left + 2; x < place.right - 2; ++x) {
                 const COLORREF colour = GetPixel(dc, x, y);
@@ -575,8 +597,8 @@ private:
     static SIZE textSize(HWND control, std::wstring_view text, int width, UINT format)
     {
         HDC dc = GetDC(control);
-        const HGDIOBJ old = SelectObject(
-            dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        const HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
         RECT needed{0, 0, width > 0 ? width : 10000, 0};
         DrawTextW(dc, text.data(), static_cast<int>(text.size()), &needed,
                   format | DT_CALCRECT | DT_NOPREFIX);
@@ -635,7 +657,7 @@ int main(int argc, char **argv)
     windows::win32::initializeToolkit(GetModuleHandleW(nullptr));
     static RecordingFactory factory;
     DWORD cookie = 0;
-    if (FAILED(CoRegisterClassObject(kAccPropServices, &factory, CLSCTX_INPROC_SERVER,
+    if (FAILED(CoRegisterClassObject(win32::kAccPropServices, &factory, CLSCTX_INPROC_SERVER,
                                      REGCLS_MULTIPLEUSE, &cookie))) {
         std::fputs("The stand-in annotation service could not be registered.\n", stderr);
         return 1;

@@ -1,12 +1,13 @@
 // What only the Win32 windows have, in process, under Wine on an X display,
 // beyond the contract every backend keeps: window styles and the icon, the
 // fonts the form asks Windows for, the system colours and lines as drawn, the
-// layout at 144 dots per inch, what an Active Accessibility client reads, the
-// end of the message loop, and failures shown before the program ends.
+// layout at 144 dots per inch, what an Active Accessibility client reads, and
+// failures shown before the program ends.
 #include <windows/questionnairelayout.h>
-#include <windows/resultlayouts.h>
 #include <windows/questionnairewindowof.h>
+#include <windows/resultlayouts.h>
 #include <windows/win32/form.h>
+#include <windows/win32/system.h>
 #include <windows/win32/toolkit.h>
 
 #include <content/programtext.h>
@@ -119,13 +120,6 @@ TEST_F(Win32WindowTest, QuestionnaireHasItsStylesFontsAndIcon)
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     EXPECT_NE(GetClassLongPtrW(window, GCLP_HICON), 0);
 
-    // Centred on the work area.
-    RECT frame, work;
-    GetWindowRect(window, &frame);
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_NEAR(frame.left - work.left, work.right - frame.right, 1);
-    EXPECT_NEAR(frame.top - work.top, work.bottom - frame.bottom, 1);
-
     const LONG_PTR boxStyle = GetWindowLongPtrW(box(16), GWL_STYLE);
     EXPECT_EQ(boxStyle & BS_TYPEMASK, BS_AUTOCHECKBOX);
     EXPECT_TRUE(boxStyle & BS_MULTILINE);
@@ -166,45 +160,24 @@ TEST_F(Win32WindowTest, SystemColoursAndLinesAreDrawn)
     EXPECT_NE(pixel(window, 100, 314), GetSysColor(COLOR_WINDOWTEXT));
 }
 
-class Win32ResultWindowTest : public testing::TestWithParam<ResultKind>
-{};
-
-TEST_P(Win32ResultWindowTest, IsSizableWithoutOwnerAndKeepsItsTextBoxInPlace)
+// The notice's face, and program text boxes that wrap their text and can be
+// typed in: what the sizing frame and the text of result windows leave to Win32.
+TEST(Win32ResultWindowTest, NoticeFaceAndEditableTextBoxes)
 {
-    const ResultKind kind = GetParam();
-    const FormDescription &description = resultForm(kind);
-    Form form(description);
-    form.load();
-    form.showInFront();
-    pump();
-    HWND window = form.window();
-    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
-              WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-    EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
-
-    if (kind == ResultKind::Form4) {
-        const LOGFONTW font = fontOf(form.control("Label1"));
-        EXPECT_EQ(font.lfHeight, -24);
-        EXPECT_TRUE(font.lfItalic);
-        return;
+    for (ResultKind kind : questionnaire::kResultKinds) {
+        Form form(resultForm(kind));
+        form.load();
+        if (kind == ResultKind::Form4) {
+            const LOGFONTW font = fontOf(form.control("Label1"));
+            EXPECT_EQ(font.lfHeight, -24);
+            EXPECT_TRUE(font.lfItalic);
+        } else {
+            EXPECT_FALSE(GetWindowLongPtrW(form.control("Text1"), GWL_STYLE) &
+                         (WS_VSCROLL | ES_READONLY | ES_AUTOHSCROLL))
+                << questionnaire::formName(kind);
+        }
     }
-    HWND text = form.control("Text1");
-    EXPECT_FALSE(GetWindowLongPtrW(text, GWL_STYLE) & (WS_VSCROLL | ES_READONLY));
-
-    // Resizing leaves the box where it is.
-    const RECT before = placeOf(text);
-    SetWindowPos(window, nullptr, 0, 0, 600, 600, SWP_NOMOVE | SWP_NOZORDER);
-    const RECT after = placeOf(text);
-    EXPECT_TRUE(EqualRect(&before, &after));
 }
-
-INSTANTIATE_TEST_SUITE_P(Kinds, Win32ResultWindowTest,
-                         testing::Values(ResultKind::Form2, ResultKind::Form3, ResultKind::Form4,
-                                         ResultKind::Form5, ResultKind::Form6),
-                         [](const auto &info) {
-                             return std::string(questionnaire::formName(info.param));
-                         });
 
 // What an Active Accessibility client sees of one object, as far as Wine
 // implements it: Wine reports buttons and labels with the role "client" and
@@ -320,24 +293,6 @@ TEST(Win32ToolkitTest, LayoutFollowsTheMonitorsDotsPerInch)
     EXPECT_EQ(place.left, 876);
     EXPECT_EQ(place.bottom - place.top, 85);
     EXPECT_EQ(fontOf(form.control("Check1")).lfHeight, -17); // 8.25 pt
-}
-
-TEST(Win32ToolkitTest, MessageLoopEndsWithTheLastWindow)
-{
-    pump();
-    Form first(questionnaireForm());
-    Form second(resultForm(ResultKind::Form2));
-    first.load();
-    second.load();
-    const auto quitPosted = [] {
-        MSG message;
-        return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
-    };
-    SendMessageW(first.window(), WM_CLOSE, 0, 0); // the questionnaire first
-    EXPECT_FALSE(first.isLoaded());
-    EXPECT_FALSE(quitPosted());
-    SendMessageW(second.window(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(quitPosted());
 }
 
 // A child run of this program in which a window function of user32 fails, as
