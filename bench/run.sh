@@ -33,11 +33,12 @@ bash scripts/wine-session.sh "$build/bench/screen_centre_bench" "$runs" \
 echo "Trimvale.exe for 32-bit Windows, stripped: $(stat -c %s build/windows/app/Trimvale.exe) bytes"
 
 echo
-echo "== trimvale.html in each engine from file://, against a page with one static label, median of $runs alternating runs"
+echo "== trimvale.html in each engine from file://, against a page with one static label, median of $runs alternating runs, on a desktop and a phone"
 npm ci --prefix app/web/tests --no-audit --no-fund --loglevel=error
 cmake --preset web >/dev/null
 cmake --build --preset web >/dev/null
 node bench/page_bench.mjs build/web/trimvale.html bench/one_label.html "$runs"
+SIZE=360x740 node bench/page_bench.mjs build/web/trimvale.html bench/one_label.html "$runs"
 echo "trimvale.html: $(stat -c %s build/web/trimvale.html) bytes, $(gzip -9 -c build/web/trimvale.html | wc -c) gzipped"
 
 echo

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws Trimvale's icon and writes it as the Windows icon (32 x 32, 16 colours),
 as an XPM array that the program compiles in for its windows, and as PNG files
-for the Linux desktop.
+for the Linux desktop and for the page installed from a web server.
 
 The picture is kept here as text, one character a pixel, so that it can be
 read and changed in review; run this script again after changing it:
@@ -121,6 +121,8 @@ def main():
     (out / "trimvale.ico").write_bytes(ico(image))
     (out / "trimvale-32.png").write_bytes(png(image, 1))
     (out / "trimvale-128.png").write_bytes(png(image, 4))
+    (out / "trimvale-192.png").write_bytes(png(image, 6))
+    (out / "trimvale-512.png").write_bytes(png(image, 16))
     (out / "trimvale.xpm").write_text(xpm(image))
 
 

@@ -5,8 +5,11 @@
 #   Trimvale.exe                  the program for 32-bit and 64-bit Windows
 #   trimvale_VERSION-N_amd64.deb  the Debian package of the Linux program
 #   trimvale.html                 the page for browsers
+#   web/                          the same page for a static web server, as
+#                                 index.html, with its manifest, the worker
+#                                 that keeps it offline, and its icons
 #   trimvale-VERSION.tar.gz       the source of the commit
-#   SHA256SUMS                    the checksums of the four
+#   SHA256SUMS                    the checksums of them all
 #
 #     bash scripts/release.sh
 #
@@ -72,8 +75,10 @@ cp "$src/build/windows/app/Trimvale.exe" "$out/"
 echo "== trimvale.html for browsers"
 (cd "$src" && cmake --preset web >/dev/null && cmake --build --preset web)
 cp "$src/build/web/trimvale.html" "$out/"
+mkdir "$out/web"
+cp "$src"/build/web/web/{index.html,manifest.webmanifest,sw.js,icon-192.png,icon-512.png} "$out/web/"
 
-(cd "$out" && sha256sum Trimvale.exe "$deb" trimvale.html "$name.tar.gz" >SHA256SUMS)
+(cd "$out" && sha256sum Trimvale.exe "$deb" trimvale.html web/* "$name.tar.gz" >SHA256SUMS)
 rm -rf "${dist:?}/$name"
 mv "$out" "$dist/$name"
 

@@ -136,7 +136,10 @@ def main(page_file, program_file, icon_file, out_file, node, prerender, version)
     policy = ("default-src 'none'; "
               f"script-src {sha256(program)} 'wasm-unsafe-eval'; "
               f"style-src {' '.join(sha256(s) for s in styles)}; "
-              "font-src data:; img-src data:; connect-src data:; "
+              # 'self' only where the page is served as a folder's index: its
+              # manifest, the manifest's icons and the worker that keeps it offline.
+              "font-src data:; img-src data: 'self'; connect-src data:; "
+              "manifest-src 'self'; worker-src 'self'; "
               "base-uri 'none'; form-action 'none'")
     head = (head.replace("@POLICY@", policy).replace("@VERSION@", version)
             .replace("@ICON@", "data:image/png;base64," + icon))

@@ -137,10 +137,17 @@ void Form::centreOnDesk()
     const int deskHeight = area["clientHeight"].as<int>();
     const int width = pixels(m_description.clientWidth) + 2 * kBorder;
     const int height = pixels(m_description.clientHeight) + kTitleBarHeight + 2 * kBorder;
+    const int scrolledTo = area["scrollTop"].as<int>();
+    // A phone's desk, or one narrower than the window, shows it as a column at
+    // the desk's width (the window's style places it across): it opens at the
+    // top of what the person sees.
+    if (deskWidth < columnBelow(m_description)) {
+        setStyle(m_window, "top", px(scrolledTo + kNarrowMargin));
+        return;
+    }
     // Centred where the desk is scrolled to: what the person sees.
-    const Position at = centredIn(
-        {area["scrollLeft"].as<int>(), area["scrollTop"].as<int>(), deskWidth, deskHeight}, width,
-        height);
+    const Position at =
+        centredIn({area["scrollLeft"].as<int>(), scrolledTo, deskWidth, deskHeight}, width, height);
     setStyle(m_window, "left", px(std::max(0, at.x)));
     setStyle(m_window, "top", px(std::max(0, at.y)));
 }

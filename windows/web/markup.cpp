@@ -65,7 +65,106 @@ std::string escaped(std::string_view text)
     return out;
 }
 
+// WCAG's relative luminance of a 0xRRGGBB colour, and the contrast of two.
+double luminance(unsigned rgb)
+{
+    double sum = 0;
+    for (const auto &[shift, weight] : {std::pair{16, 0.2126}, {8, 0.7152}, {0, 0.0722}}) {
+        const double value = ((rgb >> shift) & 0xFF) / 255.0;
+        sum += weight * (value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+}
+
+double contrast(unsigned a, unsigned b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour darkened step by step until it reads at 7 : 1 on `background`.
+unsigned darkenedFor(unsigned rgb, unsigned background)
+{
+    while (contrast(rgb, background) < 7.0 && rgb != 0) {
+        unsigned darker = 0;
+        for (int shift : {16, 8, 0})
+            darker |= (((rgb >> shift) & 0xFF) * 7 / 8) << shift;
+        rgb = darker;
+    }
+    return rgb;
+}
+
+// What a control's text is drawn on: its face, or its window's.
+unsigned backgroundOf(const FormDescription &form, const ControlDescription &control)
+{
+    if (control.look.background)
+        return fixedRgb(*control.look.background);
+    if (control.kind == ControlKind::TextBox)
+        return 0xFFFFFF;
+    return form.background ? fixedRgb(*form.background) : 0xD4D0C8;
+}
+
+// On a phone, or a desk narrower than the window, the window is one column at
+// the desk's width, in the order of the description (top to bottom as
+// designed, each row's heading before its boxes), with text of 16 px or more
+// and targets of 44 px.
+std::string reflowRules(const FormDescription &form)
+{
+    const std::string w = "#" + std::string(form.name);
+    const std::string margin = px(kNarrowMargin);
+    std::string css =
+        "@container desk (width < " + px(columnBelow(form)) + ") {\n" + w + " { left: " + margin +
+        " !important; width: calc(100% - 2 * " + margin + "); }\n#desk > " + w +
+        ".prerendered { top: " + margin + "; }\n" + w + "::after { left: 0; }\n" + w +
+        " > .title-bar { height: auto; min-height: 44px; font-size: 16px; }\n" + w +
+        " .close { width: 44px; height: 44px; font-size: 20px; line-height: 20px; }\n" + w +
+        " > .client { width: auto; height: auto; display: flex; "
+        "flex-direction: column; gap: 8px; padding: 8px; }\n" +
+        w + " > .client > *, " + w +
+        " .row > * { position: static; width: auto; "
+        "min-width: 44px; height: auto; }\n" +
+        w + " .row { display: flex; flex-wrap: wrap; gap: 8px; }\n" + w +
+        " .tick-box { flex: 1 1 auto; min-height: 44px; padding: 0 4px; }\n" + w +
+        " .tick-box input { width: 24px; height: 24px; }\n" + w +
+        " .push-button { min-height: 44px; }\n" + w + " .line { display: none; }\n";
+    for (std::size_t index = 0; index < form.controls.size(); ++index) {
+        const ControlDescription &control = form.controls[index];
+        const auto *rect = std::get_if<Rect>(&control.place);
+        if (!rect)
+            continue;
+        const std::string id = w + " #" + controlId(form, index);
+        if (pointsToPixels(control.look.font.points) < 16)
+            css += id + " { font-size: 16px; }\n";
+        // The text scrolls inside its box, which keeps to the screen's height.
+        if (control.kind == ControlKind::TextBox)
+            css += id + " { height: min(" + px(pixels(rect->height)) + ", 70vh); }\n";
+    }
+    return css + "}\n";
+}
+
+// Where the system asks for more contrast, text under 7 : 1 on its ground is
+// drawn darker; the designed colours stay as they are otherwise.
+std::string moreContrastRules(const FormDescription &form)
+{
+    std::string css;
+    for (std::size_t index = 0; index < form.controls.size(); ++index) {
+        const ControlDescription &control = form.controls[index];
+        if (control.kind == ControlKind::Line || !control.look.text)
+            continue;
+        const unsigned text = fixedRgb(*control.look.text);
+        const unsigned ground = backgroundOf(form, control);
+        if (const unsigned darker = darkenedFor(text, ground); darker != text)
+            css += "#" + controlId(form, index) + " { color: " + cssColour(darker) + "; }\n";
+    }
+    return css.empty() ? css : "@media (prefers-contrast: more) {\n" + css + "}\n";
+}
+
 } // namespace
+
+int columnBelow(const FormDescription &form)
+{
+    return std::max(pixels(form.clientWidth) + 2 * kBorder, kPhoneWidth);
+}
 
 std::string controlId(const FormDescription &form, std::size_t control)
 {
@@ -115,8 +214,8 @@ std::string formMarkup(const FormDescription &form)
                                       : " aria-label=\"" + escaped(control.accessibleName) + "\"";
         switch (control.kind) {
         case ControlKind::Label:
-            html +=
-                "<div class=\"label\" " + id + ">" + escaped(withLfLineBreaks(control.text)) + "</div>";
+            html += "<div class=\"label\" " + id + ">" + escaped(withLfLineBreaks(control.text)) +
+                    "</div>";
             break;
         case ControlKind::TickBox:
             html += "<label class=\"tick-box\" " + id + "><input type=\"checkbox\"" + label +
@@ -179,7 +278,7 @@ std::string formStyles(const FormDescription &form)
         }
         css += " }\n";
     }
-    return css;
+    return css + reflowRules(form) + moreContrastRules(form);
 }
 
 } // namespace windows::web

@@ -15,6 +15,13 @@ namespace windows::web {
 // The title bar and frame the page draws around a client area, in CSS pixels.
 inline constexpr int kTitleBarHeight = 22;
 inline constexpr int kBorder = 1;
+// A desk narrower than this, or than the window, is a phone's: there the window
+// is one column at the desk's width, kNarrowMargin from its edges.
+inline constexpr int kPhoneWidth = 480;
+inline constexpr int kNarrowMargin = 8;
+
+// The width of desk below which the form's window is shown as one column.
+int columnBelow(const FormDescription &form);
 
 // The window as an element: title bar, client area, every control with the id
 // controlId() gives it.

@@ -99,9 +99,11 @@ class PuppeteerEngine {
         return this;
     }
     // options: width, height, scale, touch, javaScript, media (a list of
-    // { name, value } media features, Chromium), cpuSlowdown (Chromium)
+    // { name, value } media features, Chromium), cpuSlowdown (Chromium),
+    // lasting (the browser's own profile, not a private one: what installing needs)
     async open(url, options = {}) {
-        const context = await this.browser.createBrowserContext();
+        const context = options.lasting ? this.browser.defaultBrowserContext()
+            : await this.browser.createBrowserContext();
         const page = await context.newPage();
         await page.setViewport({ width: options.width ?? 1280, height: options.height ?? 800,
             deviceScaleFactor: options.scale ?? 1, hasTouch: !!options.touch, isMobile: !!options.touch });
@@ -111,7 +113,7 @@ class PuppeteerEngine {
         if (options.cpuSlowdown) await page.emulateCPUThrottling(options.cpuSlowdown);
         if (options.beforeScript) await page.evaluateOnNewDocument(options.beforeScript);
         const wrapped = new PuppeteerPage(this, page);
-        wrapped.close = async () => context.close();
+        wrapped.close = async () => (options.lasting ? page.close() : context.close());
         if (url) await wrapped.goto(url);
         return wrapped;
     }

@@ -1,6 +1,7 @@
 // Screenshots of trimvale.html for docs/: in Chromium the questionnaire,
 // answered, a program window and the notice, at scale 1 and 2 (high-DPI); the
-// answered questionnaire in Firefox and in WebKit; and the page on a phone.
+// answered questionnaire in Firefox and in WebKit; and in each engine, on a
+// phone, the questionnaire, a program window and the notice.
 //
 //     node screenshots.mjs TRIMVALE.html DOCS_DIR
 import { resolve } from 'node:path';
@@ -15,6 +16,7 @@ const boxOf = (page, selector) => page.evaluate((s) => {
     return { x: r.x, y: r.y, width: r.width, height: r.height };
 }, selector);
 const press = async (page, selector) => {
+    await page.evaluate((s) => document.querySelector(s).scrollIntoView({ block: 'nearest' }), selector);
     const b = await boxOf(page, selector);
     await page.click(b.x + b.width / 2, b.y + b.height / 2);
 };
@@ -50,18 +52,36 @@ for (const scale of [1, 2]) {
     await shot('#Form4', 'notice');
     await page.close();
 }
-// A phone: the page as it first shows, the questionnaire larger than the screen.
-const phone = await chromium.open(url, { width: 360, height: 740, scale: 2, touch: true });
-await settled(phone);
-await phone.screenshot(`${docs}/web-phone.png`);
-await phone.close();
 await chromium.close();
 
-for (const name of ['firefox', 'webkit']) {
+// A phone as each engine shows it (WebKit's MiniBrowser goes no narrower than 447 px).
+const desk = (page, top) => page.evaluate((y) => document.getElementById('desk').scrollTo(0, y), top);
+for (const name of ['chromium', 'firefox', 'webkit']) {
     const engine = await launchEngine(name);
-    const page = await engine.open(url, { width: 1280, height: 800 });
-    await settled(page);
-    await answer(page);
-    await page.screenshot(`${docs}/web-${name}.png`, await boxOf(page, '#Form1'));
+    if (name !== 'chromium') {
+        const page = await engine.open(url, { width: 1280, height: 800 });
+        await settled(page);
+        await answer(page);
+        await page.screenshot(`${docs}/web-${name}.png`, await boxOf(page, '#Form1'));
+        await page.close();
+    }
+    const phone = await engine.open(url, { width: name === 'webkit' ? 447 : 360, height: 740,
+        scale: name === 'chromium' ? 2 : 1, touch: name === 'chromium' });
+    const shot = (what) => phone.screenshot(`${docs}/web-phone-${name}-${what}.png`);
+    await settled(phone);
+    await answer(phone);
+    await desk(phone, 0);
+    await shot('questionnaire');
+    await press(phone, '#Form1-Command1');
+    const program = await waitFor(() => phone.evaluate(() =>
+        document.querySelector('.window.front:not(#Form1)')?.id), 'the program');
+    await blur(phone);
+    await shot('program');
+    await press(phone, `#${program} .close`);
+    await press(phone, '#Form1-Command2');
+    await press(phone, '#Form1-Command1');
+    await waitFor(() => phone.evaluate(() => !!document.querySelector('#Form4:not([hidden])')), 'the notice');
+    await blur(phone);
+    await shot('notice');
     await engine.close();
 }
