@@ -8,7 +8,7 @@ import { spawn } from 'node:child_process';
 import { writeFileSync } from 'node:fs';
 import { createServer } from 'node:net';
 import puppeteer from 'puppeteer-core';
-import { Builder, By, Key } from 'selenium-webdriver';
+import { Builder, Button, By, Key } from 'selenium-webdriver';
 
 export const ENGINES = ['chromium', 'firefox', 'webkit'];
 
@@ -56,11 +56,11 @@ class PuppeteerPage {
         return tag(this.page, handle);
     }
     click(x, y) { return this.page.mouse.click(x, y); }
-    async drag(from, to, steps = 4) {
+    async drag(from, to, steps = 4, button = 'left') {
         await this.page.mouse.move(from.x, from.y);
-        await this.page.mouse.down();
+        await this.page.mouse.down({ button });
         await this.page.mouse.move(to.x, to.y, { steps });
-        await this.page.mouse.up();
+        await this.page.mouse.up({ button });
     }
     async press(key, shift = false) {
         if (shift) await this.page.keyboard.down('Shift');
@@ -158,12 +158,13 @@ class WebKitPage {
         return this.actions().move({ x: Math.round(x), y: Math.round(y), origin: 'viewport' })
             .press().release().perform();
     }
-    async drag(from, to, steps = 4) {
-        let chain = this.actions().move({ x: Math.round(from.x), y: Math.round(from.y), origin: 'viewport' }).press();
+    async drag(from, to, steps = 4, button = 'left') {
+        const pressed = { left: Button.LEFT, middle: Button.MIDDLE, right: Button.RIGHT }[button];
+        let chain = this.actions().move({ x: Math.round(from.x), y: Math.round(from.y), origin: 'viewport' }).press(pressed);
         for (let i = 1; i <= steps; ++i)
             chain = chain.move({ x: Math.round(from.x + (to.x - from.x) * i / steps),
                 y: Math.round(from.y + (to.y - from.y) * i / steps), origin: 'viewport' });
-        await chain.release().perform();
+        await chain.release(pressed).perform();
     }
     async press(key, shift = false) {
         const code = { Tab: Key.TAB, Enter: Key.ENTER, Space: Key.SPACE, Escape: Key.ESCAPE }[key] ?? key;

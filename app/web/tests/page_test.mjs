@@ -1,18 +1,21 @@
 // What only the page has, as a person and a screen reader use it, in one
 // browser engine (Chromium, Firefox or WebKit): opened from file:// and from a
 // static server on 127.0.0.1 with nothing leaving it and nothing said in the
-// console, windows dragged and brought to the front, the close box in the
-// keyboard order, the end of the program and a new start; every window one
-// column on a phone, read and pressed without zooming, and every control
-// within reach in a small frame and zoomed; installed from a web server and
-// opened offline; high contrast, more contrast and a dark scheme; no script,
-// no WebAssembly, a slow start; and Chromium's own accessibility tree. What every backend does is checked by the
-// contract suite (web_contract_tests_ENGINE).
+// console, busy and inert no longer once the program has it, windows dragged
+// by the main button and brought to the front, the close box in the keyboard
+// order, the end of the program and a new start; every window one column on
+// a phone, read and pressed without zooming, and every control within reach
+// in a small frame and zoomed; installed from a web server and opened
+// offline; its security policy to the letter; high contrast, more contrast
+// and a dark scheme; no script, no WebAssembly, a slow start; and Chromium's
+// own accessibility tree. What every backend does is checked by the contract
+// suite (web_contract_tests_ENGINE).
 //
 //     node page_test.mjs TRIMVALE.html LAYOUT_DUMP.js ENGINE
 //
 // Every case gets a fresh page; waits are for states the page shows, bounded.
 import { execFileSync } from 'node:child_process';
+import { createHash } from 'node:crypto';
 import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { dirname, join, resolve } from 'node:path';
@@ -152,6 +155,9 @@ const test = (name, fn, options = {}) => cases.push({ name, fn, options });
 for (const origin of Object.keys(origins)) {
     test(`${origin}: the page opens with its icon, nothing leaving it and nothing said`, async (page) => {
         await started(page);
+        // Taken over by the program: no longer busy or inert to a screen reader.
+        equal(await page.evaluate(() => ['aria-busy', 'inert'].filter((a) => document.getElementById('Form1').hasAttribute(a))),
+            [], 'what still says the questionnaire is starting');
         await click(page, box('Check12'));
         await click(page, await getProgram(page));
         await waitFor(() => page.evaluate(() => !!document.querySelector('#Form2:not([hidden])')), 'Form2');
@@ -168,6 +174,23 @@ for (const origin of Object.keys(origins)) {
             'what the server was asked for');
     }, { origin });
 }
+
+// The policy the page states, against the one it is meant to state: its own
+// script and styles by their hashes, WebAssembly compiled, data only from
+// data: addresses, and from its own folder only what installing needs.
+test('the page\'s security policy is the intended one, to the letter', async (page) => {
+    const html = readFileSync(pagePath, 'utf8');
+    const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
+    const script = html.match(/<script type="module">([\s\S]*?)<\/script>/)[1];
+    const styles = [...html.matchAll(/<style>([\s\S]*?)<\/style>/g)].map((m) => hash(m[1]));
+    const stated = await page.evaluate(() => document.querySelector('meta[http-equiv="Content-Security-Policy"]').content);
+    const directives = Object.fromEntries(stated.split(';').map((d) => d.trim().split(/\s+/)).map(([k, ...v]) => [k, v]));
+    equal(directives, {
+        'default-src': ["'none'"], 'script-src': [hash(script), "'wasm-unsafe-eval'"], 'style-src': styles,
+        'font-src': ['data:'], 'img-src': ['data:', "'self'"], 'connect-src': ['data:'],
+        'manifest-src': ["'self'"], 'worker-src': ["'self'"], 'base-uri': ["'none'"], 'form-action': ["'none'"],
+    }, 'the policy');
+});
 
 test('the faces: the banner in its script, no face put in by the engine', async (page) => {
     await started(page);
@@ -195,7 +218,7 @@ test('a press on a window brings it to the front', async (page) => {
     equal(await frontWindow(page), 'Form1', 'the window in front after a press on it');
 });
 
-test('a window dragged by its title bar stays reachable', async (page) => {
+test('a window dragged by its title bar stays reachable, and by the main button only', async (page) => {
     await started(page);
     // Taken at the right end of its title bar and thrown into the top left corner.
     const start = await page.evaluate(() => { const r = document.querySelector('#Form1 .caption').getBoundingClientRect(); return { x: r.right - 10, y: r.y + 10 }; });
@@ -207,6 +230,11 @@ test('a window dragged by its title bar stays reachable', async (page) => {
     await page.drag(grip, { x: grip.x + 140, y: grip.y + 100 });
     const back = await page.evaluate(() => { const w = document.querySelector('#Form1'); return [w.offsetLeft, w.offsetTop]; });
     equal([back[0] - moved.x, back[1]], [140, 100], 'dragged back by');
+    // The middle button does not take the window.
+    const title = await page.evaluate(() => { const r = document.querySelector('#Form1 .caption').getBoundingClientRect(); return { x: r.right - 40, y: r.y + 10 }; });
+    await page.drag(title, { x: title.x + 50, y: title.y + 50 }, 4, 'middle');
+    const after = await page.evaluate(() => { const w = document.querySelector('#Form1'); return [w.offsetLeft, w.offsetTop]; });
+    equal(after, back, 'the window after a drag by the middle button');
 });
 
 test('the last window closing ends the program, and it starts again', async (page) => {
