@@ -137,13 +137,14 @@ if $own_desktop; then
         fail "the window's class is not the desktop entry's $wm_class"
 fi
 
+# From here on the program reacts to clicks and keys: moments, so each wait gives up after 15 s.
 echo "- answers by mouse and keyboard give the female 130 program"
-wait_for 60 is_active "$questionnaire"
+wait_for 15 is_active "$questionnaire"
 click "$questionnaire" 6840 1800 1815 495 # 90-100KG, by mouse; the box takes the focus
 
 # Windows draws greyed captions itself, embossed, in the system's colours.
 if $own_desktop; then
-    wait_for 60 greyed_caption_shows ||
+    wait_for 15 greyed_caption_shows ||
         fail "greyed caption: $grey grey and $black black pixels on $rows pixel rows (not one line in the caption face)"
 fi
 # Then the keyboard alone; Tab passes over the greyed boxes.
@@ -151,16 +152,16 @@ xdotool key --delay 40 Tab Tab space    # Check6, Check7: 30-40Years
 xdotool key --delay 40 Tab Tab space    # Check11, Check12: Female
 xdotool key --delay 40 Tab Tab space    # Check13, Check14: 1.65-1.75M
 xdotool key --delay 40 Tab space        # get individual program
-form5=$(timeout 60 xdotool search --sync --onlyvisible --name '^Youre personal program$' | head -n 1) ||
+form5=$(timeout 15 xdotool search --sync --onlyvisible --name '^Youre personal program$' | head -n 1) ||
     fail "no program window opened"
-wait_for 60 is_active "$form5" || fail "the program window is not in front"
+wait_for 15 is_active "$form5" || fail "the program window is not in front"
 [[ "$(window_icon_32 "$form5")" == "$(file_icon_32)" ]] || fail "the program window's icon differs"
 [[ $(windows_named '^Youre personal') -eq 1 ]] || fail "more than one result window"
 
 echo "- the window shows the whole 1500-2000 g program"
 # (Ctrl+A selects nothing in Wine's multi-line edit box.)
 xdotool key --window "$form5" --delay 40 ctrl+Home ctrl+shift+End ctrl+c
-wait_for 60 xclip -o -selection clipboard || fail "nothing on the clipboard"
+wait_for 15 xclip -o -selection clipboard || fail "nothing on the clipboard"
 text=$(xclip -o -selection clipboard)
 # The text exactly, with its line breaks as the X clipboard gives them (LF).
 digest=$(xclip -o -selection clipboard | sha256sum | cut -d' ' -f1)
@@ -173,24 +174,24 @@ digest=$(xclip -o -selection clipboard | sha256sum | cut -d' ' -f1)
 
 echo "- asking again brings the same window to the front"
 xdotool windowactivate --sync "$questionnaire"
-wait_for 60 is_active "$questionnaire"
+wait_for 15 is_active "$questionnaire"
 click "$questionnaire" 2520 4800 3015 495 # get individual program
-wait_for 60 in_front "$form5" || fail "the program window did not come to the front"
+wait_for 15 in_front "$form5" || fail "the program window did not come to the front"
 [[ $(windows_named '^Youre personal') -eq 1 ]] || fail "a second program window opened"
 
 echo "- the program runs until its last window is closed"
 wmctrl -i -c "$questionnaire"
-wait_for 60 bash -c "! xdotool search --onlyvisible --name '^Orvane$'" || fail "the questionnaire did not close"
+wait_for 15 bash -c "! xdotool search --onlyvisible --name '^Orvane$'" || fail "the questionnaire did not close"
 program_ended && fail "the program ended with a result window still open"
 wmctrl -i -c "$form5"
-wait_for 60 program_ended || fail "the program did not end with its last window"
+wait_for 15 program_ended || fail "the program did not end with its last window"
 wait "$trimvale_pid" || fail "the program exited with an error"
 trimvale_pid=""
 
 echo "- with no result window open, closing the questionnaire ends the program"
 start_program
 wmctrl -i -c "$questionnaire"
-wait_for 60 program_ended || fail "the program did not end"
+wait_for 15 program_ended || fail "the program did not end"
 wait "$trimvale_pid" || fail "the program exited with an error"
 trimvale_pid=""
 

@@ -4,13 +4,13 @@ Usage: wayland_drive.py start|answer"""
 
 import sys
 
-from atspi_test import act, application, descendants, program_text, wait_until, windows
+from atspi_test import START, act, application, descendants, program_text, wait_until, windows
 
 
 def questionnaire():
-    wait_until(application, "the program on the accessibility bus")
+    wait_until(application, "the program on the accessibility bus", START)
     return wait_until(lambda: next((w for w in windows() if w.name == "Orvane"), None),
-                      "the questionnaire")
+                      "the questionnaire", START)
 
 
 def answer():

@@ -61,14 +61,30 @@ class ContractTest : public testing::Test
 protected:
     void TearDown() override { backend->reset(); }
 
-    bool waitForWindows(int count)
+    // Each wait says, when it fails, what it waited for and what it saw.
+    testing::AssertionResult waitForWindows(int count)
     {
-        return backend->waitUntil([&] { return backend->windowCount() == count; });
+        if (backend->waitUntil([&] { return backend->windowCount() == count; }))
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure()
+               << "waited for " << count << " windows, saw " << backend->windowCount() << ", "
+               << backend->frontForm() << " in front";
     }
 
-    bool waitForFocus(const std::string &control)
+    testing::AssertionResult waitForFocus(const std::string &control)
     {
-        return backend->waitUntil([&] { return backend->focused() == control; });
+        if (backend->waitUntil([&] { return backend->focused() == control; }))
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "waited for the focus on " << control
+                                           << ", saw it on \"" << backend->focused() << "\"";
+    }
+
+    testing::AssertionResult waitForFront(const std::string &form)
+    {
+        if (backend->waitUntil([&] { return backend->frontForm() == form; }))
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure()
+               << "waited for " << form << " in front, saw \"" << backend->frontForm() << "\"";
     }
 
     // The numbers of the boxes of the questionnaire for which `has` holds.
@@ -121,31 +137,31 @@ TEST_P(FormContractTest, IsBuiltFromItsDescription)
     windows::showForm(*form);
     ASSERT_TRUE(waitForWindows(1));
 
-    // A window manager may still be settling the window's frame.
+    // Centred where windows open: the frame a window manager adds may take the
+    // window up to half that frame's size off centre. The window manager may
+    // still be settling the window's size and place.
     const int width = description.clientWidth / kTwipsPerPixel;
     const int height = description.clientHeight / kTwipsPerPixel;
+    const auto offCentre = [](const contract::WindowState &shown) {
+        const contract::Box &f = shown.frame, &s = shown.screen;
+        return std::max(std::abs(2 * f.left + f.width - 2 * s.left - s.width) -
+                            (f.width - shown.clientWidth),
+                        std::abs(2 * f.top + f.height - 2 * s.top - s.height) -
+                            (f.height - shown.clientHeight)) /
+               2;
+    };
     EXPECT_TRUE(backend->waitUntil([&] {
         const contract::WindowState shown = backend->window(description.name);
-        return shown.clientWidth == width && shown.clientHeight == height;
+        return shown.clientWidth == width && shown.clientHeight == height && offCentre(shown) <= 1;
     }));
     const contract::WindowState window = backend->window(description.name);
     EXPECT_EQ(window.caption, description.caption);
     EXPECT_EQ(window.clientWidth, width);
     EXPECT_EQ(window.clientHeight, height);
+    EXPECT_LE(offCentre(window), 1) << "pixels off centre";
     if (description.background && description.background->kind == windows::Colour::Kind::Rgb) {
         EXPECT_EQ(window.backgroundRgb, description.background->rgb);
     }
-    // Centred where windows open, modeless, and sizable as described. The frame
-    // a window manager adds may take the window up to half its size off centre.
-    const auto offCentre = [](int left, int width, int areaLeft, int areaWidth) {
-        return std::abs(2 * left + width - (2 * areaLeft + areaWidth)) / 2;
-    };
-    EXPECT_LE(
-        offCentre(window.frame.left, window.frame.width, window.screen.left, window.screen.width),
-        (window.frame.width - window.clientWidth) / 2 + 1);
-    EXPECT_LE(
-        offCentre(window.frame.top, window.frame.height, window.screen.top, window.screen.height),
-        (window.frame.height - window.clientHeight) / 2 + 1);
     EXPECT_FALSE(window.modal);
     if (description.frame == windows::Frame::Fixed) {
         EXPECT_FALSE(window.sizable);
@@ -162,7 +178,7 @@ TEST_P(FormContractTest, IsBuiltFromItsDescription)
         }
     }
     if (!first.empty()) {
-        EXPECT_TRUE(waitForFocus(name(description.name, first))) << backend->focused();
+        EXPECT_TRUE(waitForFocus(name(description.name, first)));
     }
 
     for (const windows::ControlDescription &control : description.controls) {
@@ -261,11 +277,11 @@ TEST_F(ContractTest, ShowingAgainBringsTheWindowToTheFront)
     auto first = backend->makeForm(windows::resultForm(ResultKind::Form2));
     auto second = backend->makeForm(windows::resultForm(ResultKind::Form5));
     windows::showForm(*first);
-    ASSERT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form2"; }));
+    ASSERT_TRUE(waitForFront("Form2"));
     windows::showForm(*second);
-    ASSERT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form5"; }));
+    ASSERT_TRUE(waitForFront("Form5"));
     windows::showForm(*first);
-    EXPECT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form2"; }));
+    EXPECT_TRUE(waitForFront("Form2"));
     EXPECT_EQ(backend->windowCount(), 2);
 }
 
@@ -427,7 +443,7 @@ TEST_P(BoardContractTest, OpensItsResultWindowWithItsWholeText)
         backend->click("Form1", box);
     backend->click("Form1", std::string(windows::kGetProgramButton));
     ASSERT_TRUE(waitForWindows(2));
-    EXPECT_TRUE(backend->waitUntil([&] { return backend->frontForm() == board.opens; }));
+    EXPECT_TRUE(waitForFront(std::string(board.opens)));
 
     ResultKind kind{};
     for (ResultKind each : questionnaire::kResultKinds) {
@@ -440,7 +456,7 @@ TEST_P(BoardContractTest, OpensItsResultWindowWithItsWholeText)
     } else {
         EXPECT_EQ(withoutCr(backend->control(board.opens, "Text1").text), withoutCr(text));
         EXPECT_TRUE(backend->control(board.opens, "Text1").textFits);
-        EXPECT_TRUE(waitForFocus(name(board.opens, "Text1"))) << backend->focused();
+        EXPECT_TRUE(waitForFocus(name(board.opens, "Text1")));
     }
     // The answers stay as they were.
     EXPECT_EQ(boxesThat([](const auto &box) { return box.ticked; }).size(), board.boxes.size());
@@ -473,7 +489,7 @@ TEST_F(ContractTest, EachKindOpensOnceAndKindsOpenSideBySide)
     backend->click("Form1", getProgram);
     backend->click("Form1", getProgram);
     ASSERT_TRUE(waitForWindows(2));
-    EXPECT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form2"; }));
+    EXPECT_TRUE(waitForFront("Form2"));
 
     backend->click("Form1", clearForms);
     for (const char *box : {"Check5", "Check13", "Check6", "Check12"}) // female 160
@@ -482,10 +498,20 @@ TEST_F(ContractTest, EachKindOpensOnceAndKindsOpenSideBySide)
     backend->click("Form1", clearForms);
     backend->click("Form1", getProgram); // a fresh board: the notice
     ASSERT_TRUE(waitForWindows(4));
-    EXPECT_TRUE(backend->waitUntil([&] { return backend->frontForm() == "Form4"; }));
+    EXPECT_TRUE(waitForFront("Form4"));
     for (ResultKind kind : {ResultKind::Form2, ResultKind::Form6, ResultKind::Form4})
         EXPECT_TRUE(backend->resultWindow(kind).isLoaded()) << questionnaire::formName(kind);
     EXPECT_FALSE(backend->resultWindow(ResultKind::Form3).isLoaded());
+
+    // The questionnaire in front with the focus on a later control, then a
+    // program over it: closing the program gives the front and that focus back
+    // to the questionnaire, the window behind it, not to the bottom one.
+    backend->focus("Form1", clearForms);
+    windows::showForm(backend->resultWindow(ResultKind::Form6));
+    ASSERT_TRUE(waitForFront("Form6"));
+    backend->closeByUser("Form6");
+    EXPECT_TRUE(waitForFront("Form1"));
+    EXPECT_TRUE(waitForFocus(name("Form1", clearForms)));
 }
 
 } // namespace

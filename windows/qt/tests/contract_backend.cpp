@@ -6,6 +6,9 @@
 #include <windows/questionnairewindowof.h>
 #include <windows/tests/backend.h>
 
+#include <QtCore/QDeadlineTimer>
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QThread>
 #include <QtCore/QTimer>
 #include <QtGui/QScreen>
 #include <QtTest/QTest>
@@ -61,9 +64,25 @@ public:
         return m_questionnaire->resultWindow(kind);
     }
 
+    // Gives up once the application has had nothing to handle for a quarter
+    // of a second: nothing is left then that could bring the condition about.
     bool waitUntil(const std::function<bool()> &condition) override
     {
-        return QTest::qWaitFor(condition, 60'000);
+        QElapsedTimer quiet;
+        quiet.start();
+        const QDeadlineTimer bound(60'000);
+        for (std::size_t seen = m_events; !condition();) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            if (m_events != seen) {
+                seen = m_events;
+                quiet.restart();
+            } else if (quiet.hasExpired(250) || bound.hasExpired()) {
+                return condition();
+            } else {
+                QThread::msleep(5);
+            }
+        }
+        return true;
     }
 
     int windowCount() override
@@ -240,6 +259,7 @@ protected:
     // Each announcement is the announcing widget shown with the sentence as its name.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        ++m_events;
         if (event->type() == QEvent::Show &&
             watched->objectName() == QLatin1String("announcements"))
             m_announcements.push_back(
@@ -273,6 +293,7 @@ private:
     std::unique_ptr<Session> m_questionnaire;
     std::vector<std::string> m_announcements;
     bool m_quit = false;
+    std::size_t m_events = 0; // handled by the application, for waitUntil
 };
 
 } // namespace

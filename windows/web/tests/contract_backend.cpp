@@ -30,6 +30,11 @@ EM_ASYNC_JS(void, requestInput, (const char *request), {
     await globalThis.trimvaleTestInput(UTF8ToString(request));
 });
 
+// Waits for the page's next frame, or 50 ms where no frame comes.
+EM_ASYNC_JS(void, nextFrame, (), {
+    await new Promise((done) => { requestAnimationFrame(done); setTimeout(done, 50); });
+});
+
 // Notes every sentence the live region is given, in order, from now on.
 EM_JS(void, watchAnnouncements, (), {
     if (!globalThis.trimvaleAnnounced) {
@@ -134,13 +139,17 @@ public:
         return m_questionnaire->resultWindow(kind);
     }
 
+    // Every input the suite asks for has been dispatched before the request
+    // returns, so once the page has drawn three frames and a quarter of a
+    // second has passed, nothing is left that could bring the condition about.
     bool waitUntil(const std::function<bool()> &condition) override
     {
-        const double deadline = emscripten_get_now() + 60'000;
-        while (!condition()) {
-            if (emscripten_get_now() > deadline)
-                return false;
-            emscripten_sleep(10); // the page handles its events meanwhile
+        const double start = emscripten_get_now();
+        for (int frames = 0; !condition(); ++frames) {
+            const double waited = emscripten_get_now() - start;
+            if ((frames >= 3 && waited > 250) || waited > 60'000)
+                return condition();
+            nextFrame(); // the page handles its events meanwhile
         }
         return true;
     }

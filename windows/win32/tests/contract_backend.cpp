@@ -248,15 +248,22 @@ public:
         return m_questionnaire->resultWindow(kind);
     }
 
+    // Gives up once no message has come for two seconds: nothing is left then
+    // that could bring the condition about (the window manager, under Wine,
+    // answers well within that even on a busy machine).
     bool waitUntil(const std::function<bool()> &condition) override
     {
-        const ULONGLONG deadline = GetTickCount64() + 60'000;
+        const ULONGLONG bound = GetTickCount64() + 60'000;
+        ULONGLONG quietSince = GetTickCount64();
         pump();
         while (!condition()) {
-            if (GetTickCount64() > deadline)
-                return false;
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-            pump();
+            const ULONGLONG now = GetTickCount64();
+            if (now > bound || now - quietSince > 2'000)
+                return condition();
+            const bool woken = MsgWaitForMultipleObjects(0, nullptr, FALSE, 20,
+                                                         QS_ALLINPUT & ~QS_TIMER) != WAIT_TIMEOUT;
+            if (pump() || woken)
+                quietSince = GetTickCount64();
         }
         return true;
     }
@@ -368,11 +375,17 @@ public:
         if (!window)
             return;
         // The window manager activates the window in its own time, and the
-        // activation gives the focus back to the control that last had it.
-        SetForegroundWindow(form->window());
+        // activation gives the focus back to the control that last had it. A
+        // busy window manager may pass a request over: it is asked again.
+        ULONGLONG asked = 0;
         waitUntil([&] {
-            if (GetForegroundWindow() != form->window())
+            if (GetForegroundWindow() != form->window()) {
+                if (GetTickCount64() - asked > 500) {
+                    SetForegroundWindow(form->window());
+                    asked = GetTickCount64();
+                }
                 return false;
+            }
             if (GetFocus() != window)
                 SetFocus(window);
             return GetFocus() == window;
@@ -451,15 +464,21 @@ public:
 private:
     using Session = QuestionnaireWindowOf<win32::Form>;
 
-    void pump()
+    // Handles the messages waiting; whether there were any but a caret's or
+    // another timer's ticks, which come for as long as a text box has the focus.
+    bool pump()
     {
+        constexpr UINT kSystemTimer = 0x0118;
         MSG message;
+        bool any = false;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            any = any || (message.message != WM_TIMER && message.message != kSystemTimer);
             if (message.message == WM_QUIT)
                 m_quit = true;
             else
                 win32::dispatchMessage(message);
         }
+        return any;
     }
 
     std::vector<win32::Form *> forms() const
