@@ -14,9 +14,6 @@ namespace {
 
 constexpr int kFirstControlId = 100; // clear of IDOK and IDCANCEL, which Enter and Escape send
 
-// The forms' windows, the most recently active last.
-std::vector<HWND> gActivationOrder;
-
 DWORD windowStyle(Frame frame)
 {
     // Fixed: a close box only. Sizable: close, minimize and maximize boxes.
@@ -394,9 +391,6 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         activate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
-    case WM_CLOSE:
-        handActivationBack();
-        break;
     case WM_DPICHANGED:
         changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
@@ -438,29 +432,10 @@ void Form::activate(bool active)
             m_focus = focus;
         return;
     }
-    std::erase(gActivationOrder, m_window);
-    gActivationOrder.push_back(m_window);
-    // In front in the system's order too: under Wine a window manager may have
-    // raised it without the system knowing.
-    SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HWND focus =
         m_focus && IsWindowEnabled(m_focus) ? m_focus : GetNextDlgTabItem(m_window, nullptr, FALSE);
     if (focus)
         SetFocus(focus);
-}
-
-// Closing, the active window gives the front and the focus back to the window
-// used before it, before the system picks one by its own order (under Wine,
-// the order windows were made in, whatever the window manager raised since).
-void Form::handActivationBack()
-{
-    const bool active = !gActivationOrder.empty() && gActivationOrder.back() == m_window;
-    std::erase(gActivationOrder, m_window);
-    if (!active || gActivationOrder.empty())
-        return;
-    HWND next = gActivationOrder.back();
-    SetWindowPos(next, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(next);
 }
 
 void Form::changeDpi(int dpi, const RECT &suggested)
@@ -483,7 +458,6 @@ void Form::forgetAccessibleProperties()
 
 void Form::forgetWindow()
 {
-    std::erase(gActivationOrder, m_window);
     SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
     m_window = nullptr;
     m_controls.clear();
