@@ -1,10 +1,10 @@
 #include <windows/placement.h>
 #include <windows/qt/accessibility.h>
-#include <windows/qt/qtcolour.h>
-#include <windows/qt/qtfonts.h>
 #include <windows/qt/form.h>
 #include <windows/qt/line.h>
 #include <windows/qt/pushbutton.h>
+#include <windows/qt/qtcolour.h>
+#include <windows/qt/qtfonts.h>
 #include <windows/qt/text.h>
 #include <windows/qt/tickbox.h>
 #include <windows/units.h>
@@ -160,6 +160,37 @@ protected:
     }
 };
 
+// The program's windows, the most recently active last. When the active one
+// closes, the one used before it comes to the front and takes the focus back,
+// as a desktop's window manager does; without one, nothing else would.
+class KeepsActivationOrder final : public QObject
+{
+public:
+    explicit KeepsActivationOrder(QWidget *window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::WindowActivate && event->type() != QEvent::Close)
+            return false;
+        auto *window = static_cast<QWidget *>(watched);
+        static std::vector<QPointer<QWidget>> order;
+        std::erase_if(order, [window](const QPointer<QWidget> &w) { return !w || w == window; });
+        if (event->type() == QEvent::WindowActivate) {
+            order.emplace_back(window);
+        } else if (window->isActiveWindow() && !order.empty()) {
+            // Asked for now, before anything the user does next asks for another.
+            order.back()->raise();
+            order.back()->activateWindow();
+        }
+        return false;
+    }
+};
+
 // Unloads a form when the user closes its window; the window deletes itself.
 class ForgetsOnClose final : public QObject
 {
@@ -287,6 +318,7 @@ void Form::load()
     // A closed window waits for its deferred deletion; the form forgets it at once.
     m_window->setAttribute(Qt::WA_DeleteOnClose);
     new ForgetsOnClose(m_window, [this] { unload(); });
+    new KeepsActivationOrder(m_window);
     m_controls = buildForm(m_window, m_description);
     connectClicks(m_controls, m_window, [this](std::size_t control) {
         if (m_onClick)

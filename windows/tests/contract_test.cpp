@@ -502,6 +502,16 @@ TEST_F(ContractTest, EachKindOpensOnceAndKindsOpenSideBySide)
     for (ResultKind kind : {ResultKind::Form2, ResultKind::Form6, ResultKind::Form4})
         EXPECT_TRUE(backend->resultWindow(kind).isLoaded()) << questionnaire::formName(kind);
     EXPECT_FALSE(backend->resultWindow(ResultKind::Form3).isLoaded());
+
+    // The questionnaire in front with the focus on a later control, then a
+    // program over it: closing the program gives the front and that focus back
+    // to the questionnaire, the window behind it, not to the bottom one.
+    backend->focus("Form1", clearForms);
+    windows::showForm(backend->resultWindow(ResultKind::Form6));
+    ASSERT_TRUE(waitForFocus(name("Form6", "Text1"))); // in use, as the person closing it sees it
+    backend->closeByUser("Form6");
+    EXPECT_TRUE(waitForFront("Form1"));
+    EXPECT_TRUE(waitForFocus(name("Form1", clearForms)));
 }
 
 } // namespace

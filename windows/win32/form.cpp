@@ -14,6 +14,16 @@ namespace {
 
 constexpr int kFirstControlId = 100; // clear of IDOK and IDCANCEL, which Enter and Escape send
 
+// The forms' windows, the one most recently activated or brought to the front
+// last: the window manager may activate a window in its own time.
+std::vector<HWND> gActivationOrder;
+
+void putLastInActivationOrder(HWND window)
+{
+    std::erase(gActivationOrder, window);
+    gActivationOrder.push_back(window);
+}
+
 DWORD windowStyle(Frame frame)
 {
     // Fixed: a close box only. Sizable: close, minimize and maximize boxes.
@@ -144,6 +154,7 @@ void Form::showInFront()
         ShowWindow(m_window, SW_RESTORE);
     ShowWindow(m_window, SW_SHOW);
     SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    putLastInActivationOrder(m_window);
     SetForegroundWindow(m_window);
     if (m_description.role == WindowRole::Notice)
         notifyAccessibleEvent(EVENT_SYSTEM_ALERT, m_window);
@@ -391,6 +402,9 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         activate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case WM_CLOSE:
+        handActivationBack();
+        break;
     case WM_DPICHANGED:
         changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
@@ -432,10 +446,25 @@ void Form::activate(bool active)
             m_focus = focus;
         return;
     }
+    putLastInActivationOrder(m_window);
     HWND focus =
         m_focus && IsWindowEnabled(m_focus) ? m_focus : GetNextDlgTabItem(m_window, nullptr, FALSE);
     if (focus)
         SetFocus(focus);
+}
+
+// Closing, the window last used gives the front and the focus back to the
+// window used before it, before the system picks one by its own order (under Wine,
+// the order windows were made in, whatever the window manager raised since).
+void Form::handActivationBack()
+{
+    const bool lastUsed = !gActivationOrder.empty() && gActivationOrder.back() == m_window;
+    std::erase(gActivationOrder, m_window);
+    if (!lastUsed || gActivationOrder.empty())
+        return;
+    HWND next = gActivationOrder.back();
+    SetWindowPos(next, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(next);
 }
 
 void Form::changeDpi(int dpi, const RECT &suggested)
@@ -458,6 +487,7 @@ void Form::forgetAccessibleProperties()
 
 void Form::forgetWindow()
 {
+    std::erase(gActivationOrder, m_window);
     SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
     m_window = nullptr;
     m_controls.clear();

@@ -70,6 +70,7 @@ private:
     // One handler for each message the form answers itself.
     bool command(WPARAM wParam, HWND from);
     void activate(bool active);
+    void handActivationBack();
     void changeDpi(int dpi, const RECT &suggested);
     void forgetAccessibleProperties();
     void forgetWindow();

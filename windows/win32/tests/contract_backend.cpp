@@ -376,9 +376,11 @@ public:
             return;
         // The window manager activates the window in its own time, and the
         // activation gives the focus back to the control that last had it. A
-        // busy window manager may pass a request over: it is asked again.
+        // busy window manager may pass a request over, or still be giving the
+        // focus to the window shown before: it is asked again until the focus
+        // stays once the window manager has gone quiet.
         ULONGLONG asked = 0;
-        waitUntil([&] {
+        const auto focused = [&] {
             if (GetForegroundWindow() != form->window()) {
                 if (GetTickCount64() - asked > 500) {
                     SetForegroundWindow(form->window());
@@ -389,7 +391,13 @@ public:
             if (GetFocus() != window)
                 SetFocus(window);
             return GetFocus() == window;
-        });
+        };
+        for (int round = 0; round < 5 && waitUntil(focused); ++round) {
+            settle();
+            if (GetForegroundWindow() == form->window() && GetFocus() == window)
+                return;
+            asked = 0;
+        }
     }
 
     void setText(std::string_view form, std::string_view control, std::string_view text) override
@@ -463,6 +471,17 @@ public:
 
 private:
     using Session = QuestionnaireWindowOf<win32::Form>;
+
+    // Handles messages until none but a timer's has come for half a second.
+    void settle()
+    {
+        ULONGLONG quietSince = GetTickCount64();
+        while (GetTickCount64() - quietSince < 500) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT & ~QS_TIMER);
+            if (pump())
+                quietSince = GetTickCount64();
+        }
+    }
 
     // Handles the messages waiting; whether there were any but a caret's or
     // another timer's ticks, which come for as long as a text box has the focus.
