@@ -18,13 +18,19 @@ const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// Polls `condition` until it holds; throws with `what` after 30 s.
-export async function waitFor(condition, what) {
-    const deadline = Date.now() + 30_000;
+// How long a wait may take: a start (the browser, the page's program) takes
+// time on a busy machine; anything the page does in answer to input is done
+// in a moment, so a broken case fails in seconds, not half a minute.
+export const START = 30_000;
+export const REACTION = 5_000;
+
+// Polls `condition` until it holds; throws with `what` once `within` ms pass.
+export async function waitFor(condition, what, within = REACTION) {
+    const deadline = Date.now() + within;
     for (;;) {
         const value = await condition();
         if (value) return value;
-        if (Date.now() > deadline) throw new Error(`waited in vain for ${what}`);
+        if (Date.now() > deadline) throw new Error(`waited ${within / 1000} s in vain for ${what}`);
         await sleep(20);
     }
 }
@@ -218,7 +224,7 @@ class WebKitEngine {
             } catch {
                 return null;
             }
-        }, 'WebKitWebDriver');
+        }, 'WebKitWebDriver', START);
         return this;
     }
     async open(url, options = {}) {

@@ -20,7 +20,7 @@ import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { dirname, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { launchEngine, waitFor } from './engines.mjs';
+import { launchEngine, START, waitFor } from './engines.mjs';
 
 const [pagePath, layoutDump, engineName] = process.argv.slice(2);
 const forms = JSON.parse(execFileSync('node', [layoutDump], { encoding: 'utf8' }));
@@ -94,7 +94,7 @@ const openWindows = (page) => page.evaluate(
     () => [...document.querySelectorAll('#desk > .window:not([hidden])')].map((w) => w.id));
 const frontWindow = (page) => page.evaluate(() => document.querySelector('.window.front')?.id);
 const started = (page) => waitFor(() => page.evaluate(
-    () => !!document.querySelector('#Form1:not(.prerendered)')), 'the program to start');
+    () => !!document.querySelector('#Form1:not(.prerendered)')), 'the program to start', START);
 const centre = (page, selector) => page.evaluate((s) => {
     const r = document.querySelector(s).getBoundingClientRect();
     return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
@@ -424,7 +424,7 @@ for (const [what, url, width, height] of [['447 x 400', undefined, 447, 400],
                 .filter((e) => !e.hidden).map((e) => e.id);
         }, selector);
         const open = () => shown('#desk > .window:not(.prerendered)');
-        await waitFor(async () => (await open()).includes('Form1'), 'the program to start');
+        await waitFor(async () => (await open()).includes('Form1'), 'the program to start', START);
         for (const board of BOARDS) {
             await clickOn('#Form1-Command2');
             for (const name of board.boxes) await clickOn(`#Form1-${name} input`);
@@ -442,7 +442,7 @@ test('a 300 x 300 frame: every control within reach', async (page) => {
     await waitFor(() => page.evaluate(() => {
         const doc = document.querySelector('iframe').contentDocument;
         return !!doc?.querySelector('#Form1:not(.prerendered)');
-    }), 'the framed program to start');
+    }), 'the framed program to start', START);
     const missed = await page.evaluate(() => {
         const doc = document.querySelector('iframe').contentDocument;
         const missed = [];
@@ -530,7 +530,7 @@ test('without JavaScript: one sentence says why, and no box pretends to work', a
     assert(seen.questionnaireOpacity < 1 && seen.starting === 'none', `the questionnaire looks usable: ${JSON.stringify(seen)}`);
 }, { javaScript: false, engines: ['chromium'] });
 test('without WebAssembly: the same sentence', async (page) => {
-    await waitFor(async () => (await cannotStart(page)).said, 'the sentence');
+    await waitFor(async () => (await cannotStart(page)).said, 'the sentence', START);
     const seen = await cannotStart(page);
     equal(seen.said, 'Trimvale needs JavaScript and WebAssembly, which this browser does not run.', 'the sentence');
     assert(seen.questionnaireOpacity < 1, 'the questionnaire looks usable');

@@ -6,7 +6,7 @@
 //     node screenshots.mjs TRIMVALE.html DOCS_DIR
 import { resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { launchEngine, waitFor } from './engines.mjs';
+import { launchEngine, START, waitFor } from './engines.mjs';
 
 const [pagePath, docs] = process.argv.slice(2);
 const url = pathToFileURL(resolve(pagePath)).href;
@@ -21,7 +21,7 @@ const press = async (page, selector) => {
     await page.click(b.x + b.width / 2, b.y + b.height / 2);
 };
 const settled = async (page) => {
-    await waitFor(() => page.evaluate(() => !!document.querySelector('#Form1:not(.prerendered)')), 'the start');
+    await waitFor(() => page.evaluate(() => !!document.querySelector('#Form1:not(.prerendered)')), 'the start', START);
     await page.evaluate(() => document.fonts.ready.then(() => true));
 };
 // The focus ring and caret belong to the moment, not to the picture.
