@@ -1,6 +1,8 @@
 #include <windows/qt/pushbutton.h>
 
 #include <QtGui/QKeyEvent>
+#include <QtWidgets/QStyleOptionButton>
+#include <QtWidgets/QStylePainter>
 
 namespace windows::qt {
 
@@ -22,6 +24,19 @@ void PushButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void PushButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    // The face in the button's own colour, flat, as designed: the style would
+    // lighten, pale and shade it. Pressed, the style's darker face shows it.
+    if (!isDown())
+        painter.fillRect(rect().adjusted(2, 2, -2, -2), palette().button());
+    painter.drawControl(QStyle::CE_PushButtonLabel, option);
 }
 
 } // namespace windows::qt

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 using namespace windows;
@@ -101,15 +103,14 @@ public:
 
     contract::WindowState window(std::string_view form) override
     {
-        const QWidget *shown = windowOf(form);
+        QWidget *shown = windowOf(form);
         if (!shown)
             return {};
         contract::WindowState state;
         state.caption = shown->windowTitle().toStdString();
         state.clientWidth = shown->width();
         state.clientHeight = shown->height();
-        if (shown->autoFillBackground())
-            state.backgroundRgb = rgbOf(shown->palette().color(QPalette::Window));
+        state.backgroundRgb = rgbOf(drawn(shown).pixel(5, 5));
         state.frame = box(shown->frameGeometry());
         state.screen = box(shown->screen()->availableGeometry());
         state.sizable = shown->minimumSize() != shown->maximumSize();
@@ -123,8 +124,7 @@ public:
         if (!widget)
             return {};
         contract::ControlState state;
-        QPalette::ColorRole textRole = widget->foregroundRole();
-        QPalette::ColorRole faceRole = widget->backgroundRole();
+        QRect textArea = widget->rect().adjusted(3, 3, -3, -3);
         if (const auto *label = qobject_cast<QLabel *>(widget)) {
             state.text = label->text().toStdString();
             const QRect needed = label->fontMetrics().boundingRect(
@@ -132,21 +132,21 @@ public:
             // Within its box, and on one line: no heading or banner wraps.
             state.textFits = label->contentsRect().contains(needed) &&
                              needed.height() <= label->fontMetrics().height();
+            textArea = needed;
         } else if (const auto *box = qobject_cast<qt::TickBox *>(widget)) {
             state.text = box->text().toStdString();
             state.ticked = box->isChecked();
             const QRect caption = box->captionRect();
             state.textFits = caption.contains(box->fontMetrics().boundingRect(
                 caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, box->text()));
+            textArea = caption;
         } else if (const auto *button = qobject_cast<QPushButton *>(widget)) {
             state.text = button->text().toStdString();
             state.textFits =
                 button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width();
-            faceRole = QPalette::Button;
         } else if (const auto *text = qobject_cast<QPlainTextEdit *>(widget)) {
             state.text = text->toPlainText().toStdString();
-            textRole = QPalette::Text;
-            faceRole = QPalette::Base;
+            textArea = text->viewport()->geometry();
             // Laid out once shown: every line, wrapped ones too, without scrolling.
             state.textFits = text->isVisible() && text->verticalScrollBar()->maximum() == 0;
         }
@@ -155,10 +155,11 @@ public:
         state.top = place.top();
         state.width = place.width();
         state.height = place.height();
-        const QPalette::ColorGroup group =
-            widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
-        state.textRgb = rgbOf(widget->palette().color(group, textRole));
-        state.backgroundRgb = rgbOf(widget->palette().color(group, faceRole));
+        // As drawn in its window, whether that window is in front or not.
+        const QImage image = drawn(widget->window());
+        const QRgb face = image.pixel(place.right() - 3, place.bottom() - 3);
+        state.backgroundRgb = rgbOf(face);
+        state.textRgb = rgbOf(textColour(image, textArea.translated(place.topLeft()), face));
         state.accessibleName = widget->accessibleName().toStdString();
         state.description = widget->accessibleDescription().toStdString();
         state.enabled = widget->isEnabled();
@@ -271,6 +272,37 @@ private:
     using Session = QuestionnaireWindowOf<qt::Form>;
 
     static unsigned rgbOf(const QColor &colour) { return colour.rgb() & 0xFFFFFFu; }
+
+    // The window as it is drawn now, a pixel to a pixel.
+    static QImage drawn(QWidget *window)
+    {
+        QImage image = window->grab().toImage();
+        return image.devicePixelRatio() == 1 ? image : image.scaled(window->size());
+    }
+
+    // A text's own colour: of the colours drawn in its area more than once,
+    // the one farthest from the ground; the edges of smoothed letters are
+    // blends of the two, the middle of a stroke is the colour itself.
+    static QRgb textColour(const QImage &image, const QRect &area, QRgb ground)
+    {
+        const auto distance = [ground](QRgb colour) {
+            const int r = qRed(colour) - qRed(ground), g = qGreen(colour) - qGreen(ground),
+                      b = qBlue(colour) - qBlue(ground);
+            return r * r + g * g + b * b;
+        };
+        std::map<QRgb, int> seen;
+        const QRect within = area.intersected(image.rect());
+        for (int y = within.top(); y <= within.bottom(); ++y) {
+            for (int x = within.left(); x <= within.right(); ++x)
+                ++seen[image.pixel(x, y)];
+        }
+        QRgb text = ground;
+        for (const auto &[colour, count] : seen) {
+            if (count > 1 && distance(colour) > distance(text))
+                text = colour;
+        }
+        return text;
+    }
 
     static QWidget *windowOf(std::string_view form)
     {
