@@ -19,6 +19,8 @@ set -euo pipefail
 program=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev
+    # the system's font configuration, read while the toolkit connects to the display
+    libfontconfig-dev
     # Qt's Wayland platform, so that the program runs natively on Wayland desktops
     qt6-wayland
     # fonts that stand in for the Windows faces the windows are designed for
