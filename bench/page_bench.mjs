@@ -18,6 +18,7 @@ const [trimvale, oneLabel, runsText, ...asked] = process.argv.slice(2);
 const runs = Number(runsText ?? 15);
 const [width, height] = (process.env.SIZE ?? '1280x800').split('x').map(Number);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const spread = (values) => `${median(values).toFixed(1)} ms (min ${Math.min(...values).toFixed(1)}, max ${Math.max(...values).toFixed(1)})`;
 
 async function measure(engine, file, tick) {
     const page = await engine.open(pathToFileURL(resolve(file)).href,
@@ -79,8 +80,8 @@ for (const name of asked.length ? asked : ENGINES) {
         console.log(`${name}: no paint timing; first tick accepted ${ticked.toFixed(1)} ms; ${legible}`);
         continue;
     }
-    const painted = median(results.trimvale.map((r) => r.painted));
-    const label = median(results.label.map((r) => r.painted));
-    console.log(`${name} at ${width} x ${height}: first paint ${painted.toFixed(1)} ms against one label's ${label.toFixed(1)} ms, ` +
-        `ratio ${(painted / label).toFixed(2)}; first tick accepted ${ticked.toFixed(1)} ms (medians of ${runs} runs); ${legible}`);
+    const painted = results.trimvale.map((r) => r.painted);
+    const label = results.label.map((r) => r.painted);
+    console.log(`${name} at ${width} x ${height}: first paint ${spread(painted)} against one label's ${spread(label)}, ` +
+        `ratio ${(median(painted) / median(label)).toFixed(2)}; first tick accepted ${ticked.toFixed(1)} ms (medians of ${runs} runs); ${legible}`);
 }
