@@ -2,6 +2,7 @@
 #include <windows/qt/toolkit.h>
 
 #include <QtCore/QLibraryInfo>
+#include <QtGui/QFontDatabase>
 #include <QtGui/QIcon>
 #include <QtGui/QPixmap>
 #include <QtGui/QScreen>
@@ -25,6 +26,7 @@ namespace windows::qt {
 namespace {
 
 std::unique_ptr<QApplication> gApplication;
+std::jthread gFontDatabase;
 
 // A launcher may start the program with a standard stream closed. The X
 // connection would then take that number, and the first warning the toolkit
@@ -170,6 +172,9 @@ void initializeToolkit(int &argc, char **argv, const Identity &identity)
     QApplication::setApplicationVersion(QString::fromUtf8(identity.version));
     QApplication::setDesktopFileName(QString::fromUtf8(identity.desktopFileName));
     QApplication::setWindowIcon(QIcon(QPixmap(identity.icon)));
+    // Qt's list of installed faces, read at the first text drawn, is read while
+    // the window is built and the window manager maps it.
+    gFontDatabase = std::jthread([] { QFontDatabase::families(); });
     applyLook();
 }
 
@@ -189,6 +194,7 @@ int run(const std::function<std::shared_ptr<void>()> &start)
         std::_Exit(status);
     }
     // Its windows are gone; the application goes before the program ends.
+    gFontDatabase = {};
     gApplication.reset();
     return status;
 }
