@@ -3,10 +3,12 @@
 
 #include <QtCore/QLibraryInfo>
 #include <QtGui/QFontDatabase>
+#include <QtGui/QFontMetrics>
 #include <QtGui/QIcon>
 #include <QtGui/QPixmap>
 #include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QWidget>
 
 #include <fontconfig/fontconfig.h>
 
@@ -178,11 +180,30 @@ void initializeToolkit(int &argc, char **argv, const Identity &identity)
     applyLook();
 }
 
+// The window manager maps a shown window in its own time, and its first frame
+// is painted once it has. The faces the window's text is drawn in are loaded
+// meanwhile, instead of when that frame is painted.
+namespace {
+
+void loadFacesWhileMapping()
+{
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        static_cast<void>(QFontMetrics(window->font()).height());
+        for (const QWidget *widget : window->findChildren<QWidget *>())
+            static_cast<void>(QFontMetrics(widget->font()).height());
+    }
+}
+
+} // namespace
+
 int run(const std::function<std::shared_ptr<void>()> &start)
 {
     int status = 0;
     {
         const std::shared_ptr<void> shown = start();
+        loadFacesWhileMapping();
         status = QApplication::exec();
     }
     // Qt 6.4's Wayland platform can deadlock while it takes itself down: its
