@@ -10,13 +10,12 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QWidget>
 
-#include <fontconfig/fontconfig.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fontconfig/fontconfig.h>
 #include <optional>
 #include <string>
 #include <sys/mman.h>
