@@ -179,11 +179,11 @@ void initializeToolkit(int &argc, char **argv, const Identity &identity)
     applyLook();
 }
 
+namespace {
+
 // The window manager maps a shown window in its own time, and its first frame
 // is painted once it has. The faces the window's text is drawn in are loaded
 // meanwhile, instead of when that frame is painted.
-namespace {
-
 void loadFacesWhileMapping()
 {
     for (const QWidget *window : QApplication::topLevelWidgets()) {
