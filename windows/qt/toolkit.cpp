@@ -29,6 +29,17 @@ namespace {
 std::unique_ptr<QApplication> gApplication;
 std::jthread gFontDatabase;
 
+// Under AddressSanitizer the start-up reads the fonts on the main thread, as
+// Qt would: GCC 12's sanitizer allocator is not safe across a fork made while
+// another thread allocates, and Qt's D-Bus thread forks to start a session bus
+// where none runs. The child then hangs before it runs anything, and the
+// program, waiting for it, never shows its window.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kFontsOnSecondThread = false;
+#else
+constexpr bool kFontsOnSecondThread = true;
+#endif
+
 // A launcher may start the program with a standard stream closed. The X
 // connection would then take that number, and the first warning the toolkit
 // prints would go into it and stall the program; /dev/null takes it instead.
@@ -156,11 +167,14 @@ void initializeToolkit(int &argc, char **argv, const Identity &identity)
     // Reading the system's font configuration is a third of the work before the
     // first frame, and needs nothing from the display: it is done on the other
     // core while the toolkit connects, and is there when the first text is laid out.
-    std::thread fontConfiguration([] { FcInit(); });
+    std::thread fontConfiguration;
+    if (kFontsOnSecondThread)
+        fontConfiguration = std::thread([] { FcInit(); });
     std::optional<DisplayCheck> displayCheck(std::in_place);
     gApplication = std::make_unique<QApplication>(argc, argv);
     displayCheck.reset();
-    fontConfiguration.join();
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
     if (const QScreen *screen = QGuiApplication::primaryScreen();
         screen && screen->depth() < kLeastDepth) {
         std::fprintf(stderr,
@@ -175,7 +189,8 @@ void initializeToolkit(int &argc, char **argv, const Identity &identity)
     QApplication::setWindowIcon(QIcon(QPixmap(identity.icon)));
     // Qt's list of installed faces, read at the first text drawn, is read while
     // the window is built and the window manager maps it.
-    gFontDatabase = std::jthread([] { QFontDatabase::families(); });
+    if (kFontsOnSecondThread)
+        gFontDatabase = std::jthread([] { QFontDatabase::families(); });
     applyLook();
 }
 
