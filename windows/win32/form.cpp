@@ -67,16 +67,13 @@ ControlClass controlClass(const ControlDescription &control)
 // A label keeps its described size unless a word of its text is wider than
 // the label, as where a face stands in for a narrower one: then the label
 // grows to the right, so that no letter is cut off.
-void widenToFit(HWND label, HFONT font, RECT &rect)
+void widenToFit(std::wstring_view text, HDC measuring, HFONT font, RECT &rect)
 {
-    std::array<wchar_t, 256> text{};
-    GetWindowTextW(label, text.data(), static_cast<int>(text.size()));
-    HDC dc = GetDC(label);
-    HGDIOBJ old = SelectObject(dc, font);
+    HGDIOBJ old = SelectObject(measuring, font);
     RECT needed = rect;
-    DrawTextW(dc, text.data(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
+    DrawTextW(measuring, text.data(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(measuring, old);
     rect.right = std::max(rect.right, needed.right);
 }
 
@@ -86,6 +83,23 @@ RECT pixelRect(const Rect &twips, int dpi)
     const int top = twipsToPixels(twips.top, dpi);
     return {left, top, left + twipsToPixels(twips.width, dpi),
             top + twipsToPixels(twips.height, dpi)};
+}
+
+// The dialog keys move the focus in z-order, and each new control goes to the
+// bottom of it: the controls outside the keyboard order are made first, then
+// the others in keyboard order. Made in that order, no control is moved after.
+std::vector<std::size_t> creationOrder(const FormDescription &form)
+{
+    std::vector<std::size_t> order;
+    for (std::size_t index = 0; index < form.controls.size(); ++index) {
+        if (std::ranges::find(form.tabOrder, form.controls[index].name) == form.tabOrder.end())
+            order.push_back(index);
+    }
+    for (std::string_view name : form.tabOrder) {
+        if (const std::size_t index = controlIndex(form, name); index < form.controls.size())
+            order.push_back(index);
+    }
+    return order;
 }
 
 } // namespace
@@ -121,9 +135,11 @@ void Form::load()
     SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::procedure));
     formOpened();
 
-    createControls();
+    // Each control is made where it stands, in its font: every move or
+    // change after it is made would be one more round to the window system.
+    createControls(dpiOf(m_window));
     describeToAssistiveTechnology();
-    layOut(dpiOf(m_window));
+    fitFrame();
     centreOnScreen();
 }
 
@@ -243,34 +259,51 @@ void Form::announce(std::string_view sentence)
     notifyAccessibleEvent(EVENT_SYSTEM_ALERT, m_announcer);
 }
 
-void Form::createControls()
+void Form::createControls(int dpi)
 {
+    m_dpi = dpi;
+    m_controls.assign(m_description.controls.size(), nullptr);
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    int id = kFirstControlId;
-    for (const ControlDescription &description : m_description.controls) {
+    HDC measuring = GetDC(m_window);
+    for (const std::size_t index : creationOrder(m_description)) {
+        const ControlDescription &description = m_description.controls[index];
         const ControlClass type = controlClass(description);
-        HWND window = nullptr;
-        if (type.name) {
-            const std::wstring text = toWide(description.text);
-            window = CreateWindowExW(type.exStyle, type.name, text.c_str(), type.style, 0, 0, 0, 0,
-                                     m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                     instance, nullptr);
-            if (!window)
-                reportFailure(L"The control " + toWide(description.name) +
-                              L" could not be created.");
-        }
-        m_controls.push_back(window);
-        ++id;
-    }
-
-    // The dialog keys move the focus in z-order: put the focusable controls
-    // last, in keyboard order.
-    for (std::string_view name : m_description.tabOrder) {
-        HWND window = control(name);
-        SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        if (!m_focus)
+        if (!type.name)
+            continue;
+        const std::wstring text = toWide(description.text);
+        const HFONT font = fontFor(description.look.font);
+        const RECT rect = place(index, font, measuring, text);
+        const int id = kFirstControlId + static_cast<int>(index);
+        HWND window =
+            CreateWindowExW(type.exStyle, type.name, text.c_str(), type.style, rect.left, rect.top,
+                            rect.right - rect.left, rect.bottom - rect.top, m_window,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        if (!window)
+            reportFailure(L"The control " + toWide(description.name) + L" could not be created.");
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        m_controls[index] = window;
+        if (!m_focus && std::ranges::find(m_description.tabOrder, description.name) !=
+                            m_description.tabOrder.end())
             m_focus = window;
     }
+    ReleaseDC(m_window, measuring);
+}
+
+HFONT Form::fontFor(const Font &font)
+{
+    auto cached = std::ranges::find(m_fonts, font, &std::pair<Font, HFONT>::first);
+    if (cached == m_fonts.end())
+        cached = m_fonts.insert(m_fonts.end(), {font, createFont(font, m_dpi)});
+    return cached->second;
+}
+
+RECT Form::place(std::size_t control, HFONT font, HDC measuring, std::wstring_view text) const
+{
+    const ControlDescription &description = m_description.controls[control];
+    RECT rect = pixelRect(std::get<Rect>(description.place), m_dpi);
+    if (description.kind == ControlKind::Label)
+        widenToFit(text, measuring, font, rect);
+    return rect;
 }
 
 void Form::layOut(int dpi)
@@ -278,35 +311,38 @@ void Form::layOut(int dpi)
     m_dpi = dpi;
     std::vector<std::pair<Font, HFONT>> previous;
     previous.swap(m_fonts);
+    HDC measuring = GetDC(m_window);
     for (std::size_t index = 0; index < m_controls.size(); ++index) {
         HWND window = m_controls[index];
-        const ControlDescription &description = m_description.controls[index];
         if (!window)
             continue;
-        const Font &font = description.look.font;
-        auto cached = std::ranges::find(m_fonts, font, &std::pair<Font, HFONT>::first);
-        if (cached == m_fonts.end())
-            cached = m_fonts.insert(m_fonts.end(), {font, createFont(font, dpi)});
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(cached->second), FALSE);
-        RECT rect = pixelRect(std::get<Rect>(description.place), dpi);
-        if (description.kind == ControlKind::Label)
-            widenToFit(window, cached->second, rect);
+        const HFONT font = fontFor(m_description.controls[index].look.font);
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        std::array<wchar_t, 256> text{};
+        const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+        const RECT rect =
+            place(index, font, measuring, {text.data(), static_cast<std::size_t>(length)});
         SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left,
                      rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    ReleaseDC(m_window, measuring);
     for (const auto &[font, handle] : previous)
         DeleteObject(handle);
+    fitFrame();
+    InvalidateRect(m_window, nullptr, TRUE);
+}
 
+void Form::fitFrame()
+{
     const LONG_PTR style = GetWindowLongPtrW(m_window, GWL_STYLE);
     const LONG_PTR exStyle = GetWindowLongPtrW(m_window, GWL_EXSTYLE);
-    const SIZE client{twipsToPixels(m_description.clientWidth, dpi),
-                      twipsToPixels(m_description.clientHeight, dpi)};
+    const SIZE client{twipsToPixels(m_description.clientWidth, m_dpi),
+                      twipsToPixels(m_description.clientHeight, m_dpi)};
     const SIZE outer =
-        frameSize(client, static_cast<DWORD>(style), static_cast<DWORD>(exStyle), dpi);
+        frameSize(client, static_cast<DWORD>(style), static_cast<DWORD>(exStyle), m_dpi);
     SetWindowPos(m_window, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     fitTextBoxes();
-    InvalidateRect(m_window, nullptr, TRUE);
 }
 
 void Form::fitTextBoxes()

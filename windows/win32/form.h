@@ -57,9 +57,15 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void createControls();
+    void createControls(int dpi);
     void describeToAssistiveTechnology();
+    // The font of the form's dots per inch, made once for all controls that use it.
+    HFONT fontFor(const Font &font);
+    // Where a control stands in pixels, a label widened to fit `text`.
+    RECT place(std::size_t control, HFONT font, HDC measuring, std::wstring_view text) const;
     void layOut(int dpi);
+    // The window's size for its client area; text boxes scroll if their text overflows.
+    void fitFrame();
     void centreOnScreen();
     void releaseFonts();
     HBRUSH brush(COLORREF colour);
