@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <oleacc.h>
+#include <optional>
 
 namespace windows::win32 {
 
@@ -85,6 +86,20 @@ RECT pixelRect(const Rect &twips, int dpi)
             top + twipsToPixels(twips.height, dpi)};
 }
 
+// Where a frame of `size` stands centred in the monitor's work area; nothing
+// for a monitor that cannot be asked.
+std::optional<POINT> centredOn(HMONITOR monitor, SIZE size)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info))
+        return std::nullopt;
+    const RECT work = info.rcWork;
+    const Position place = centredIn(
+        {work.left, work.top, work.right - work.left, work.bottom - work.top}, size.cx, size.cy);
+    return POINT{place.x, place.y};
+}
+
 // The dialog keys move the focus in z-order, and each new control goes to the
 // bottom of it: the controls outside the keyboard order are made first, then
 // the others in keyboard order. Made in that order, no control is moved after.
@@ -125,22 +140,34 @@ void Form::load()
 {
     if (m_window)
         return;
+    // The window and each control are made where they stand, at their size
+    // and in their font: every move or change after would be one more round
+    // to the window system before the first frame.
     const std::wstring caption = toWide(m_description.caption);
-    m_window = CreateWindowExW(0, kFormClass, caption.c_str(), windowStyle(m_description.frame),
-                               CW_USEDEFAULT, CW_USEDEFAULT, 1, 1, nullptr, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+    const DWORD style = windowStyle(m_description.frame);
+    const int dpi = dpiOf(nullptr); // the screen's, which a new window takes
+    const SIZE outer = frameSize(clientSize(dpi), style, 0, dpi);
+    const POINT place = centredOn(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), outer)
+                            .value_or(POINT{CW_USEDEFAULT, CW_USEDEFAULT});
+    m_window = CreateWindowExW(0, kFormClass, caption.c_str(), style, place.x, place.y, outer.cx,
+                               outer.cy, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!m_window)
         reportFailure(L"The window \"" + caption + L"\" could not be created.");
     SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::procedure));
     formOpened();
 
-    // Each control is made where it stands, in its font: every move or
-    // change after it is made would be one more round to the window system.
     createControls(dpiOf(m_window));
     describeToAssistiveTechnology();
-    fitFrame();
-    centreOnScreen();
+    RECT client{};
+    GetClientRect(m_window, &client);
+    const SIZE wanted = clientSize(m_dpi);
+    if (client.right == wanted.cx && client.bottom == wanted.cy) {
+        fitTextBoxes();
+    } else { // on a monitor of other dots per inch than the screen's, say
+        fitFrame();
+        centreOnScreen();
+    }
 }
 
 void Form::describeToAssistiveTechnology()
@@ -332,14 +359,18 @@ void Form::layOut(int dpi)
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
+SIZE Form::clientSize(int dpi) const
+{
+    return {twipsToPixels(m_description.clientWidth, dpi),
+            twipsToPixels(m_description.clientHeight, dpi)};
+}
+
 void Form::fitFrame()
 {
     const LONG_PTR style = GetWindowLongPtrW(m_window, GWL_STYLE);
     const LONG_PTR exStyle = GetWindowLongPtrW(m_window, GWL_EXSTYLE);
-    const SIZE client{twipsToPixels(m_description.clientWidth, m_dpi),
-                      twipsToPixels(m_description.clientHeight, m_dpi)};
     const SIZE outer =
-        frameSize(client, static_cast<DWORD>(style), static_cast<DWORD>(exStyle), m_dpi);
+        frameSize(clientSize(m_dpi), static_cast<DWORD>(style), static_cast<DWORD>(exStyle), m_dpi);
     SetWindowPos(m_window, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     fitTextBoxes();
@@ -378,18 +409,12 @@ void Form::fitTextBoxes()
 
 void Form::centreOnScreen()
 {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoW(MonitorFromWindow(m_window, MONITOR_DEFAULTTOPRIMARY), &monitor))
-        return;
-    const RECT work = monitor.rcWork;
     RECT frame{};
     GetWindowRect(m_window, &frame);
-    const Position place =
-        centredIn({work.left, work.top, work.right - work.left, work.bottom - work.top},
-                  frame.right - frame.left, frame.bottom - frame.top);
-    SetWindowPos(m_window, nullptr, place.x, place.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (const auto place = centredOn(MonitorFromWindow(m_window, MONITOR_DEFAULTTOPRIMARY),
+                                     {frame.right - frame.left, frame.bottom - frame.top}))
+        SetWindowPos(m_window, nullptr, place->x, place->y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::releaseFonts()

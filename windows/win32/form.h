@@ -64,6 +64,7 @@ private:
     // Where a control stands in pixels, a label widened to fit `text`.
     RECT place(std::size_t control, HFONT font, HDC measuring, std::wstring_view text) const;
     void layOut(int dpi);
+    SIZE clientSize(int dpi) const;
     // The window's size for its client area; text boxes scroll if their text overflows.
     void fitFrame();
     void centreOnScreen();
