@@ -75,26 +75,39 @@ def woff2(font):
     return base64.b64encode(out.getvalue()).decode("ascii")
 
 
-def face_rule(family, data, weight, style):
-    return (f'@font-face {{ font-family: "{family}"; src: url(data:font/woff2;base64,{data}) '
-            f'format("woff2"); font-weight: {weight}; font-style: {style}; }}')
+# The faces are made from their bytes by a script in the page's head, before
+# the page is first laid out, so that its first frame is drawn in them. A face
+# declared in the style arrives only after that layout, and then the whole
+# window is laid out and painted again.
+FACES_SCRIPT = """(function () {
+if (!window.FontFace || !document.fonts) return;
+function add(family, data, weight, style) {
+var text = atob(data), bytes = new Uint8Array(text.length);
+for (var i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+document.fonts.add(new FontFace(family, bytes, { weight: weight, style: style }));
+}
+@FACES@})();"""
+
+
+def face(family, data, weight, style):
+    return f'add("{family}", "{data}", "{weight}", "{style}");\n'
 
 
 def fonts(text):
-    rules = []
+    faces = []
     for file, weight, style in (("Regular", "normal", "normal"), ("Bold", "bold", "normal"),
                                 ("BoldItalic", "bold", "italic")):
         font = TTFont(LIBERATION.format(file), recalcTimestamp=False)
         cut_down(font, text)
-        rules.append(face_rule("Trimvale Sans", woff2(renamed(narrowed(font, NARROWING),
-                                                              "Trimvale Sans")), weight, style))
+        faces.append(face("Trimvale Sans", woff2(renamed(narrowed(font, NARROWING),
+                                                         "Trimvale Sans")), weight, style))
     script = TTFont(Z003, recalcTimestamp=False)
     cut_down(script, BANNER)
     # The face is italic by design; the banner asks for it bold and upright,
     # and so it is declared, that no engine fall back to another face.
-    rules.append(face_rule("Trimvale Script", woff2(renamed(script, "Trimvale Script")),
-                           "bold", "normal"))
-    return "\n".join(rules)
+    faces.append(face("Trimvale Script", woff2(renamed(script, "Trimvale Script")), "bold",
+                      "normal"))
+    return FACES_SCRIPT.replace("@FACES@", "".join(faces))
 
 
 def sha256(text):
@@ -125,8 +138,8 @@ def main(page_file, program_file, icon_file, out_file, node, prerender, version)
     page_text = re.sub(r"<[^>]*>", "", re.sub(r"<style>.*?</style>", "",
                                            rest.split("<body>", 1)[1].split("<script", 1)[0], flags=re.S))
     characters = "".join(sorted(set(window_text + page_text + "\u00d7") - set("\n")))
-    style = (style.replace("@FONTS@", fonts(characters)).replace("@ICON@", "data:image/png;base64," + icon)
-             .replace("@PRERENDERED@", styles))
+    faces = fonts(characters)
+    style = style.replace("@ICON@", "data:image/png;base64," + icon).replace("@PRERENDERED@", styles)
     rest = rest.replace("@QUESTIONNAIRE@", markup)
     # A script inside the page: "</script" must not end it early.
     program = program.replace("</script", "<\\/script")
@@ -134,15 +147,15 @@ def main(page_file, program_file, icon_file, out_file, node, prerender, version)
     # The page's style, and the one a browser without script applies.
     styles = [style] + re.findall(r"<style>(.*?)</style>", rest, re.S)
     policy = ("default-src 'none'; "
-              f"script-src {sha256(program)} 'wasm-unsafe-eval'; "
+              f"script-src {sha256(faces)} {sha256(program)} 'wasm-unsafe-eval'; "
               f"style-src {' '.join(sha256(s) for s in styles)}; "
               # 'self' only where the page is served as a folder's index: its
               # manifest, the manifest's icons and the worker that keeps it offline.
-              "font-src data:; img-src data: 'self'; connect-src data:; "
+              "img-src data: 'self'; connect-src data:; "
               "manifest-src 'self'; worker-src 'self'; "
               "base-uri 'none'; form-action 'none'")
     head = (head.replace("@POLICY@", policy).replace("@VERSION@", version)
-            .replace("@ICON@", "data:image/png;base64," + icon))
+            .replace("@ICON@", "data:image/png;base64," + icon).replace("@FACES@", faces))
     with open(out_file, "w", encoding="utf-8") as out:
         out.write(head + "<style>" + style + "</style>" + rest)
 

@@ -176,18 +176,19 @@ for (const origin of Object.keys(origins)) {
 }
 
 // The policy the page states, against the one it is meant to state: its own
-// script and styles by their hashes, WebAssembly compiled, data only from
+// scripts and styles by their hashes, WebAssembly compiled, data only from
 // data: addresses, and from its own folder only what installing needs.
 test('the page\'s security policy is the intended one, to the letter', async (page) => {
     const html = readFileSync(pagePath, 'utf8');
     const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
+    const faces = html.match(/<script>([\s\S]*?)<\/script>/)[1];
     const script = html.match(/<script type="module">([\s\S]*?)<\/script>/)[1];
     const styles = [...html.matchAll(/<style>([\s\S]*?)<\/style>/g)].map((m) => hash(m[1]));
     const stated = await page.evaluate(() => document.querySelector('meta[http-equiv="Content-Security-Policy"]').content);
     const directives = Object.fromEntries(stated.split(';').map((d) => d.trim().split(/\s+/)).map(([k, ...v]) => [k, v]));
     equal(directives, {
-        'default-src': ["'none'"], 'script-src': [hash(script), "'wasm-unsafe-eval'"], 'style-src': styles,
-        'font-src': ['data:'], 'img-src': ['data:', "'self'"], 'connect-src': ['data:'],
+        'default-src': ["'none'"], 'script-src': [hash(faces), hash(script), "'wasm-unsafe-eval'"],
+        'style-src': styles, 'img-src': ['data:', "'self'"], 'connect-src': ['data:'],
         'manifest-src': ["'self'"], 'worker-src': ["'self'"], 'base-uri': ["'none'"], 'form-action': ["'none'"],
     }, 'the policy');
 });
