@@ -2,7 +2,7 @@
 """Makes trimvale.html, one self-contained page: the page's frame (page.html),
 the program (emscripten's script with its WebAssembly inside), the faces the
 windows are drawn in, cut down to the characters they need, and the icon. A
-Content-Security-Policy lets in exactly the page's own script and style.
+Content-Security-Policy lets in exactly the page's own scripts and styles.
 
     make_page.py PAGE.html PROGRAM.js ICON.png OUT.html NODE PRERENDER.js VERSION
 
@@ -93,7 +93,7 @@ def face(family, data, weight, style):
     return f'add("{family}", "{data}", "{weight}", "{style}");\n'
 
 
-def fonts(text):
+def faces_script(text):
     faces = []
     for file, weight, style in (("Regular", "normal", "normal"), ("Bold", "bold", "normal"),
                                 ("BoldItalic", "bold", "italic")):
@@ -138,7 +138,7 @@ def main(page_file, program_file, icon_file, out_file, node, prerender, version)
     page_text = re.sub(r"<[^>]*>", "", re.sub(r"<style>.*?</style>", "",
                                            rest.split("<body>", 1)[1].split("<script", 1)[0], flags=re.S))
     characters = "".join(sorted(set(window_text + page_text + "\u00d7") - set("\n")))
-    faces = fonts(characters)
+    faces = faces_script(characters)
     style = style.replace("@ICON@", "data:image/png;base64," + icon).replace("@PRERENDERED@", styles)
     rest = rest.replace("@QUESTIONNAIRE@", markup)
     # A script inside the page: "</script" must not end it early.
