@@ -228,14 +228,31 @@ class WebKitEngine {
         return this;
     }
     async open(url, options = {}) {
-        // The window's outer size is what WebDriver sets: its toolbar comes on top.
-        const width = options.width ?? 1280, height = options.height ?? 800;
-        await this.driver.manage().window().setRect({ width, height });
-        const inner = await this.driver.executeScript('return [innerWidth, innerHeight]');
-        await this.driver.manage().window().setRect({ width: 2 * width - inner[0], height: 2 * height - inner[1] });
+        await this.resize(options.width ?? 1280, options.height ?? 800);
         const page = new WebKitPage(this);
         if (url) await page.goto(url);
         return page;
+    }
+    // WebDriver sets the window's outer size, toolbar included, and the page
+    // learns its new inner size a moment later: on a busy machine a size read
+    // straight after a resize can still be the old one. So the window is sized
+    // by what the page reports once it has caught up, and measured again until
+    // the page is exactly as large as asked.
+    async resize(width, height) {
+        const window = this.driver.manage().window();
+        const inner = () => this.driver.executeScript('return [innerWidth, innerHeight]');
+        for (let attempt = 1; ; ++attempt) {
+            const [rect, [innerWidth, innerHeight]] = [await window.getRect(), await inner()];
+            if (innerWidth === width && innerHeight === height) return;
+            if (attempt > 3)
+                throw new Error(`the page is ${innerWidth} x ${innerHeight}, not ${width} x ${height}`);
+            await window.setRect({ width: rect.width + width - innerWidth, height: rect.height + height - innerHeight });
+            // A size read before the page had caught up gives a wrong one: read again.
+            await waitFor(async () => {
+                const [w, h] = await inner();
+                return w === width && h === height;
+            }, `the page at ${width} x ${height}`).catch(() => {});
+        }
     }
     async close() {
         await this.driver.quit();
